@@ -1,0 +1,34 @@
+# The two commands of the README (`make run`, `make test`) and the developer targets.
+# Each target installs what it needs first (scripts/install-deps.sh, idempotent, needs root once).
+
+BUILD        ?= build
+BUILD_FUZZ   ?= build-fuzz
+BUILD_TYPE   ?= RelWithDebInfo
+FUZZ_SECONDS ?= 60
+CMAKE_FLAGS  ?=
+
+.PHONY: deps configure build run test fuzz
+
+deps:
+	./scripts/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD)
+
+run: build
+	$(BUILD)/tools/ibwdump data/sample.ibw
+
+# GL tests need a display: the whole suite runs inside one virtual X server.
+test: build
+	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir $(BUILD) --output-on-failure -j2
+
+# Every libFuzzer target (tests/fuzz/fuzz_*) runs for FUZZ_SECONDS under ASan and UBSan,
+# starting from the seed corpus that its seed generator writes.
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DQV_FUZZ=ON -DQV_BUILD_GUI=OFF -DQV_BUILD_BENCH=OFF
+	cmake --build $(BUILD_FUZZ)
+	./tests/fuzz/run-fuzzers.sh $(BUILD_FUZZ) $(FUZZ_SECONDS)

@@ -1,0 +1,11 @@
+# Warnings apply to our own targets only; third-party headers come in as system includes.
+option(QV_WERROR "Treat warnings in our code as errors" ON)
+
+function(qv_warnings target)
+    if(MSVC)
+        target_compile_options(${target} PRIVATE /W4 $<$<BOOL:${QV_WERROR}>:/WX>)
+    else()
+        target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow=local
+                                                 $<$<BOOL:${QV_WERROR}>:-Werror>)
+    endif()
+endfunction()

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package the build, the tests and the tools need. Safe to run again:
+# it does nothing when all packages are already present.
+set -euo pipefail
+
+packages=(
+  # toolchain and test frameworks
+  build-essential cmake ninja-build clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
+  libbenchmark-dev pkg-config python3
+  # viewer: Qt 6 Widgets, OpenGL, GLU, GLEW, EGL, FreeType, fontconfig, Boost headers
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libqt6openglwidgets6 qt6-image-formats-plugins
+  libgl-dev libglu1-mesa-dev libglew-dev libegl-dev libopengl-dev libfreetype-dev libfontconfig-dev
+  libboost-dev libpng-dev
+  # fonts the labels resolve to
+  fonts-liberation2 fonts-dejavu-core
+  # headless GL tests
+  xvfb xauth libgl1-mesa-dri libegl-mesa0 mesa-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+if [ "$(id -u)" -ne 0 ]; then
+  echo "install-deps: missing packages (${missing[*]}); run as root" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update
+apt-get install -y --no-install-recommends "${missing[@]}"
