@@ -1,0 +1,23 @@
+#include "ui/CLogarithmicSliderCtrl.h"
+
+CLogarithmicSliderCtrl::CLogarithmicSliderCtrl(Qt::Orientation orientation, QWidget* parent)
+    : TrackbarSlider(orientation, parent) {
+    setRange(0, scale.steps);
+}
+
+void CLogarithmicSliderCtrl::SetRange(float min, float max, float shift) {
+    scale.SetRange(min, max, shift);
+}
+
+void CLogarithmicSliderCtrl::SetSteps(int n) {
+    scale.SetSteps(n);
+    setRange(0, scale.steps);
+}
+
+void CLogarithmicSliderCtrl::SetValue(float x) {
+    int position = 0;
+    if (scale.PositionInRange(x, position)) {
+        setValue(position);
+        update();
+    }
+}

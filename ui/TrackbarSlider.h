@@ -1,0 +1,23 @@
+// TrackbarSlider: the common look of the two measure sliders: a vertical slider has its lowest
+// position at the top and the Up key moves towards it, as on the trackbars the control bar was laid
+// out for; ticks placed at chosen positions are drawn on the tick side.
+#pragma once
+
+#include <QSlider>
+#include <vector>
+
+class TrackbarSlider : public QSlider {
+    Q_OBJECT
+public:
+    explicit TrackbarSlider(Qt::Orientation orientation, QWidget* parent = nullptr);
+
+    void AddTickAt(int position);
+    void ClearTicks();
+    const std::vector<int>& Ticks() const { return ticks; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::vector<int> ticks;
+};
