@@ -1,0 +1,34 @@
+// The low-level wave reader: plain routines on an open file, returning 0, a file-layer code
+// (10000-10005) or -1, with one diagnostic line on standard output per problem.
+#pragma once
+
+#include "ibw/IBWFileIO.h"
+#include "ibw/IBWHeaders.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+struct IBWFreeDeleter {
+    void operator()(void* p) const { std::free(p); }
+};
+// Wave data as read: malloc'ed so that large waves are not zero-filled before the read.
+using IBWBuffer = std::unique_ptr<unsigned char, IBWFreeDeleter>;
+
+// Bytes of one element of the type (complex doubles it); 0 for an invalid base type.
+int IBWElementSize(int type);
+
+int ReadIBWHeaders(std::FILE* file, WaveHeader5* waveHeader, BinHeader5* binHeader, int* needSwap);
+int ReadIBWData(std::FILE* file, int type, std::int32_t pointCount, std::int64_t bytesAvailable, int needSwap,
+                IBWBuffer* data);
+int ReadIBWWave(std::FILE* file, int* type, std::int32_t* pointCount, IBWBuffer* data,
+                WaveHeader5* waveHeader);
+// With note null, reports in byteCount the size a buffer needs (note size + 2).
+int ReadIBWNoteText(std::FILE* file, std::vector<char>* note, std::int32_t* byteCount);
+// Returns 1 when labels is null.
+int ReadIBWDimLabels(std::FILE* file, IBWDimLabels* labels);
+int ReadIBWTrailerKind(std::FILE* file);
+std::uint16_t IBWChecksum(const void* bytes, std::int64_t byteCount, int needSwap, int start);
+void SwapUnitBytes(void* buffer, int unitSize, std::int64_t unitCount);

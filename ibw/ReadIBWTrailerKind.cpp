@@ -1,0 +1,19 @@
+#include "ibw/IBWRead.h"
+
+#include <cstring>
+
+int ReadIBWTrailerKind(std::FILE* file) {
+    std::int64_t end = 0;
+    if (IBWFileEndPosition(file, &end) != kIBWFileOK || end < 5 ||
+        IBWFileSetPosition(file, end - 5, kIBWFromStart) != kIBWFileOK) {
+        return kIBWTrailerNone;
+    }
+    char tag[6] = {};
+    if (IBWFileRead(file, 5, tag, nullptr) != kIBWFileOK) {
+        return kIBWTrailerNone;
+    }
+    if (std::strcmp(tag, "KTZ9W") == 0) {
+        return kIBWTrailerImage;
+    }
+    return std::strcmp(tag, "Force") == 0 ? kIBWTrailerForce : kIBWTrailerNone;
+}

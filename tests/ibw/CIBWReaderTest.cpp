@@ -1,0 +1,116 @@
+// Opening instrument images: channels, units, the shared buffer and the files that are refused.
+#include "ibw/CIBWReader.h"
+#include "ibw/UnitForChannelName.h"
+
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testfiles::ImageSpec;
+using testfiles::TempFile;
+
+ibwgen::WaveSpec ThreeLayers(bool big) {
+    ibwgen::WaveSpec spec = ImageSpec(256, 128, 3, big);
+    spec.dimLabels[2] = {"HeightRetrace", "AmplitudeRetrace", "PhaseRetrace"};
+    spec.note = "ScanSize: 2e-05\rDisplay Range 2: 40\r";
+    return spec;
+}
+
+TEST(CIBWReader, OpensALayeredImage) {
+    for (bool big : {false, true}) {
+        TempFile temp(ThreeLayers(big));
+        CIBWReader reader;
+        ASSERT_TRUE(reader.Open(temp.path()));
+        ASSERT_EQ(reader.channelCount, 3);
+        EXPECT_EQ(reader.pointCount, 256 * 128 * 3);
+        const char* units[] = {"m", "m", "\xB0"};
+        for (int k = 0; k < 3; ++k) {
+            const CIBWChannel* c = reader.GetChannel(k);
+            ASSERT_NE(c, nullptr);
+            EXPECT_EQ(c->columns, 256);
+            EXPECT_EQ(c->rows, 128);
+            EXPECT_EQ(c->points, 32768);
+            EXPECT_EQ(c->zUnit, units[k]);
+            EXPECT_EQ(c->xUnit, "m");
+            EXPECT_EQ(c->yUnit, "m");
+            EXPECT_DOUBLE_EQ(c->xExtent, 255 * 1e-8);
+            EXPECT_DOUBLE_EQ(c->yExtent, 127 * 2e-8);
+            EXPECT_EQ(c->xStart, -1e-6);
+            EXPECT_EQ(c->yStart, 5e-7);
+            EXPECT_EQ(c->data[5 + 3 * 256], static_cast<float>(k * 32768 + 5 + 3 * 256));
+        }
+        EXPECT_EQ(reader.GetChannel(1)->name, "AmplitudeRetrace");
+        EXPECT_EQ(reader.GetChannel(2)->data,
+                  reinterpret_cast<const float*>(reader.waveData.get()) + 2 * 32768);
+        EXPECT_EQ(reader.GetChannel(3), nullptr);
+        EXPECT_EQ(reader.GetChannel(-1), nullptr);
+        EXPECT_EQ(reader.GetNoteValue("Display Range 2"), "40");
+
+        reader.Close();
+        EXPECT_EQ(reader.channelCount, 0);
+        EXPECT_TRUE(reader.channels.empty());
+        EXPECT_FALSE(reader.waveData);
+        EXPECT_FALSE(reader.note);
+        EXPECT_EQ(reader.GetNoteValue("ScanSize"), "");
+    }
+}
+
+TEST(CIBWReader, RefusesFilesWithoutTheImageTrailer) {
+    for (ibwgen::Trailer trailer : {ibwgen::Trailer::None, ibwgen::Trailer::Force}) {
+        ibwgen::WaveSpec spec = ThreeLayers(false);
+        spec.trailer = trailer;
+        TempFile temp(spec);
+        CIBWReader reader;
+        EXPECT_FALSE(reader.Open(temp.path()));
+        EXPECT_EQ(reader.channelCount, 0);
+        EXPECT_FALSE(reader.note);
+    }
+    CIBWReader reader;
+    EXPECT_FALSE(reader.Open("/nonexistent/file.ibw"));
+    EXPECT_TRUE(reader.note); // only the note of the path is held
+}
+
+TEST(CIBWReader, WavesThatGiveNoChannels) {
+    ibwgen::WaveSpec flat = ImageSpec(512, 512, 0);
+    ibwgen::WaveSpec ints = ImageSpec(4, 4, 2);
+    ints.type = 0x10;
+    ibwgen::WaveSpec doubles = ImageSpec(4, 4, 2);
+    doubles.type = 0x04;
+    for (const ibwgen::WaveSpec& spec : {flat, ints, doubles}) {
+        TempFile temp(spec);
+        CIBWReader reader;
+        EXPECT_TRUE(reader.Open(temp.path()));
+        EXPECT_EQ(reader.channelCount, 0);
+    }
+}
+
+TEST(CIBWReader, LayerWithoutLabelHasAnEmptyName) {
+    ibwgen::WaveSpec spec = ImageSpec(2, 2, 2);
+    spec.dimLabels[2] = {"PhaseTrace"};
+    TempFile temp(spec);
+    CIBWReader reader;
+    ASSERT_TRUE(reader.Open(temp.path()));
+    EXPECT_EQ(reader.GetChannel(0)->zUnit, "\xB0");
+    EXPECT_EQ(reader.GetChannel(1)->name, "");
+    EXPECT_EQ(reader.GetChannel(1)->zUnit, "V");
+}
+
+TEST(UnitForChannelName, FirstMatchingSubstringDecides) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"HeightRetrace", "m"},     {"ZSensorTrace", "m"},
+        {"AmplitudeRetrace", "m"},  {"PhaseRetrace", "\xB0"},
+        {"SurfacePotential", "V"},  {"CurrentTrace", "A"},
+        {"FrequencyRetrace", "Hz"}, {"Capacitance", "F"},
+        {"CountStiffness", ""},     {"YoungsModulus", "Pa"},
+        {"Elasticity", "Pa"},       {"Stiffness", "N/m"},
+        {"UserIn0", "V"},           {"", "V"},
+        {"PHASEHEIGHT", "m"},
+    };
+    for (const auto& [name, unit] : cases) {
+        EXPECT_EQ(UnitForChannelName(name), unit) << name;
+    }
+}
+
+} // namespace

@@ -1,0 +1,121 @@
+// Igor text export, compared byte for byte.
+#include "ibw/CIBWReader.h"
+
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+using testfiles::TempFile;
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct Exported {
+    bool result;
+    std::string text;
+};
+
+Exported Export(const ibwgen::WaveSpec& spec, const std::string& waveName, int index = 0,
+                bool noteWanted = true) {
+    TempFile wave(spec);
+    CIBWReader reader;
+    EXPECT_TRUE(reader.Open(wave.path()));
+    std::string path = testfiles::TempPath(".itx");
+    bool result = reader.WriteItx(path, waveName, index, noteWanted);
+    std::string text = ReadText(path);
+    std::remove(path.c_str());
+    return {result, text};
+}
+
+ibwgen::WaveSpec ThreeByTwo() {
+    ibwgen::WaveSpec spec;
+    spec.dims = {3, 2, 1, 0};
+    spec.spacing = {0.5, 0.25, 1, 1};
+    spec.dimUnits = {"m", "nm", "", ""};
+    spec.values = {1, 2, 3, 4, 5, 6};
+    spec.dimLabels[2] = {"HeightRetrace"};
+    return spec;
+}
+
+const char* const kThreeByTwo = "IGOR\nWAVES/N=(3,2,1)\timg\nBEGIN\n"
+                                "\t1\t4\n\t2\t5\n\t3\t6\n"
+                                "END\n"
+                                "X SetScale/P x 0,0.5,\"m\", img; SetScale/P y 0,0.25,\"nm\", img; "
+                                "SetScale d 0,0,\"m\", img\n";
+
+TEST(WriteItx, ThreeByTwoChannel) {
+    ibwgen::WaveSpec spec = ThreeByTwo();
+    Exported e = Export(spec, "img");
+    EXPECT_TRUE(e.result);
+    EXPECT_EQ(e.text, kThreeByTwo);
+
+    spec.note = "ScanSize: 2e-05\r";
+    EXPECT_EQ(Export(spec, "img", 0, false).text, kThreeByTwo);
+    EXPECT_EQ(Export(spec, "img").text, std::string(kThreeByTwo) + "X Note img, \"ScanSize: 2e-05\\r\"\n");
+}
+
+TEST(WriteItx, StepOfAWideScan) {
+    ibwgen::WaveSpec spec = testfiles::ImageSpec(256, 2, 1);
+    spec.spacing[0] = 2e-05 / 255;
+    spec.dimLabels[2] = {"PhaseRetrace"};
+    std::string text = Export(spec, "w").text;
+    EXPECT_NE(text.find("X SetScale/P x 0,7.84313725490196e-08,\"m\", w; SetScale/P y 0,2e-08,\"m\", w; "
+                        "SetScale d 0,0,\"\xB0\", w\n"),
+              std::string::npos);
+}
+
+TEST(WriteItx, TwelvePairsMakeTwoNoteLines) {
+    ibwgen::WaveSpec spec = ThreeByTwo();
+    std::string expected1 = "X Note img, \"";
+    std::string expected2 = "X Note img, \"";
+    for (int i = 1; i <= 12; ++i) {
+        std::string pair = "K" + std::to_string(i) + ": " + std::to_string(i);
+        spec.note += pair + "\r";
+        if (i <= 10) {
+            expected1 += pair + (i < 10 ? "\\r" : "");
+        } else {
+            expected2 += pair + "\\r";
+        }
+    }
+    EXPECT_EQ(Export(spec, "img").text, kThreeByTwo + expected1 + "\"\n" + expected2 + "\"\n");
+}
+
+TEST(WriteItx, LongValuesAndLongLinesAreSplit) {
+    ibwgen::WaveSpec spec = ThreeByTwo();
+    std::string value(700, 'v');
+    for (int i = 0; i < 700; ++i) {
+        value[i] = static_cast<char>('a' + i / 100);
+    }
+    spec.note = "A: 1\rLong: " + value + "\rB: 2\r";
+    std::string open = "X Note img, \"";
+    EXPECT_EQ(Export(spec, "img").text,
+              kThreeByTwo + open + "A: 1\\r\"\n" + open + "Long: " + value.substr(0, 300) + "\"\n" + open +
+                  value.substr(300, 300) + "\"\n" + open + value.substr(600) + "\"\n" + open + "B: 2\\r\"\n");
+
+    // A collected line of 300 characters or more ends its group before the next pair.
+    std::string v150(150, 'x');
+    spec.note = "P: " + v150 + "\rQ: " + v150 + "\rR: 3\r";
+    std::string pq = "P: " + v150 + "\\rQ: " + v150 + "\\r";
+    EXPECT_EQ(Export(spec, "img").text, kThreeByTwo + open + pq + "\"\n" + open + "R: 3\\r\"\n");
+}
+
+TEST(WriteItx, IndexAndFileFailures) {
+    ibwgen::WaveSpec spec = ThreeByTwo();
+    EXPECT_FALSE(Export(spec, "img", 1).result);
+    EXPECT_FALSE(Export(spec, "img", -1).result);
+    TempFile wave(spec);
+    CIBWReader reader;
+    ASSERT_TRUE(reader.Open(wave.path()));
+    EXPECT_TRUE(reader.WriteItx("/nonexistent/dir/out.itx", "img", 0, true));
+}
+
+} // namespace
