@@ -3,9 +3,11 @@
 #include "ui/ColourPalette.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -208,6 +210,46 @@ TEST(CColorButton, ReleasingOutsideThePopupCancels) {
     ReleaseAt(popup, QPoint(-20, -20));
     EXPECT_EQ(button.GetColour(), kRed);
     EXPECT_FALSE(button.popupActive);
+}
+
+// Answers the colour dialog the popup opens, once it is up.
+void AnswerColourDialog(const QColor& colour, bool accept) {
+    QTimer::singleShot(0, [colour, accept] {
+        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->currentColor(), QColor(255, 0, 0)); // it starts at the opening colour
+        dialog->setCurrentColor(colour);
+        if (accept) {
+            dialog->accept();
+        } else {
+            dialog->reject();
+        }
+    });
+}
+
+TEST(CColorButton, MoreColorsTakesTheDialogsColourOrCancels) {
+    QWidget window;
+    CColorButton button(1006, &window);
+    button.SetColour(kRed);
+    window.show();
+    Recorder recorder(button);
+
+    const ColorRef custom = MakeColorRef(12, 34, 56);
+    button.click();
+    const QPoint more = button.Popup()->ItemRect(CColourPopup::kCustomIndex).center();
+    MoveTo(button.Popup(), more);
+    AnswerColourDialog(ToQColor(custom), true);
+    ReleaseAt(button.Popup(), more);
+    EXPECT_EQ(button.GetColour(), custom);
+    EXPECT_EQ(recorder.events.back(), Event("changed", custom, 1006));
+
+    button.SetColour(kRed);
+    button.click();
+    MoveTo(button.Popup(), more);
+    AnswerColourDialog(Qt::green, false);
+    ReleaseAt(button.Popup(), more);
+    EXPECT_EQ(button.GetColour(), kRed);
+    EXPECT_EQ(recorder.events.back(), Event("cancelled", kRed, 1006));
 }
 
 } // namespace

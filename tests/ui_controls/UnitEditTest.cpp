@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
+#include <clocale>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -140,6 +141,22 @@ TEST(CUnitEdit, FocusLossCommitsOnlyWhenAsked) {
     QApplication::sendEvent(&edit, &out);
     EXPECT_FLOAT_EQ(edit.GetValue(), 8.0f);
     EXPECT_EQ(edit.text(), "8.00");
+}
+
+TEST(CUnitEdit, NumbersUseAPointWhateverTheLocale) {
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "no comma locale installed";
+    }
+    CUnitEdit edit;
+    edit.SetUnit("m");
+    edit.SetValue(2.5e-9f);
+    const QString shown = edit.text();
+    edit.setText("1.5 um");
+    edit.Commit();
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    EXPECT_EQ(shown, "2.50 nm");
+    EXPECT_FLOAT_EQ(edit.GetValue(), 1.5e-6f);
 }
 
 } // namespace
