@@ -19,7 +19,7 @@ build: configure
 	cmake --build $(BUILD)
 
 run: build
-	$(BUILD)/tools/ibwdump data/sample.ibw
+	$(BUILD)/tools/ibwdump/ibwdump data/sample.ibw
 
 # GL tests need a display: the whole suite runs inside one virtual X server.
 test: build

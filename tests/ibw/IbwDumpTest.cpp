@@ -1,0 +1,99 @@
+// ibwdump's description of a file, and the ibwgen description parser that feeds it fixtures.
+#include "tools/ibwdump/DumpWave.h"
+#include "tools/ibwdump/JsonWriter.h"
+#include "tools/ibwgen/ParseWaveSpec.h"
+
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using testfiles::TempFile;
+
+ibwgen::WaveSpec Described(bool big) {
+    ibwgen::WaveSpec spec;
+    std::string error;
+    EXPECT_TRUE(ibwgen::ParseWaveSpec({"byteorder=" + std::string(big ? "big" : "little"), "dims=8,4,2",
+                                       "spacing=1e-8,2e-8", "start=-5e-8,0", "dimunits=m,m",
+                                       "labels2=HeightRetrace,PhaseRetrace", "note=ScanSize: 5e-08",
+                                       "note=Mode: \"AC\"\\t", "fill=ramp", "preview=4x2", "footerversion=1"},
+                                      &spec, &error))
+        << error;
+    spec.values[3] = NAN;
+    return spec;
+}
+
+std::string Dump(const ibwgen::WaveSpec& spec, int* result = nullptr) {
+    TempFile temp(spec);
+    std::string json;
+    ::testing::internal::CaptureStdout();
+    int r = DumpWave(temp.path(), &json);
+    ::testing::internal::GetCapturedStdout();
+    if (result != nullptr) {
+        *result = r;
+    }
+    return json;
+}
+
+TEST(IbwDump, ByteOrdersDifferOnlyInTheByteOrderField) {
+    std::string little = Dump(Described(false));
+    std::string big = Dump(Described(true));
+    ASSERT_FALSE(little.empty());
+    std::size_t at = little.find("\"byteOrder\": \"little\"");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(little.replace(at, 21, "\"byteOrder\": \"big\""), big);
+}
+
+TEST(IbwDump, DescribesChannelsNoteAndFooter) {
+    std::string json = Dump(Described(false));
+    for (const char* part :
+         {"\"dimensions\": [\n    8,\n    4,\n    2,\n    0\n  ]", "\"name\": \"PhaseRetrace\"",
+          "\"zUnit\": \"\xC2\xB0\"", "\"min\": 0", "\"max\": 31", "\"nanCount\": 1", "\"mean\": 47.5",
+          "\"xExtent\": 7e-08", "\"value\": \"\\\"AC\\\"\\\\t\"", "\"key\": \"HeightRetrace\"",
+          "\"tag\": \"KTZ9W\"", "\"trailer\": \"KTZ9W\""}) {
+        EXPECT_NE(json.find(part), std::string::npos) << part << "\n" << json;
+    }
+}
+
+TEST(IbwDump, RefusedFilesReturnTheReadersCode) {
+    ibwgen::WaveSpec spec = Described(false);
+    spec.checksumDelta = 1;
+    int result = 0;
+    EXPECT_EQ(Dump(spec, &result), "");
+    EXPECT_EQ(result, -1);
+    spec = Described(false);
+    spec.dims[2] = 3; // layers past the data
+    Dump(spec, &result);
+    EXPECT_EQ(result, -1);
+    std::string json;
+    EXPECT_EQ(DumpWave("/nonexistent/x.ibw", &json), 10000);
+}
+
+TEST(IbwDump, PlainWaveHasNoChannelsAndNoFooter) {
+    ibwgen::WaveSpec spec;
+    spec.trailer = ibwgen::Trailer::None;
+    spec.values = {1, 2};
+    std::string json = Dump(spec);
+    EXPECT_NE(json.find("\"channels\": []"), std::string::npos);
+    EXPECT_NE(json.find("\"previewFooter\": null"), std::string::npos);
+}
+
+TEST(JsonQuote, EscapesAndConvertsWindows1252) {
+    EXPECT_EQ(JsonQuote("a\"b\\c\n\r\t\x01"), "\"a\\\"b\\\\c\\n\\r\\t\\u0001\"");
+    EXPECT_EQ(JsonQuote("\xB0\xB5\x80\x81"), "\"\xC2\xB0\xC2\xB5\xE2\x82\xAC\xC2\x81\"");
+}
+
+TEST(ParseWaveSpec, RejectsWhatItCannotUse) {
+    for (const char* line : {"dims=1,2,3,4,5", "byteorder=middle", "spacing=x", "unknown=1", "dims=-1",
+                             "preview=0x4", "trailer=KTZ9"}) {
+        ibwgen::WaveSpec spec;
+        std::string error;
+        EXPECT_FALSE(ibwgen::ParseWaveSpec({line}, &spec, &error)) << line;
+        EXPECT_FALSE(error.empty());
+    }
+}
+
+} // namespace
