@@ -11,17 +11,25 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libqt6openglwidgets6 qt6-image-formats-plugins
   libgl-dev libglu1-mesa-dev libglew-dev libegl-dev libopengl-dev libfreetype-dev libfontconfig-dev
   libboost-dev libpng-dev
+  # a decimal-comma locale for the preferences' locale test
+  locales
   # fonts the labels resolve to
   fonts-liberation2 fonts-dejavu-core
   # headless GL tests
   xvfb xauth libgl1-mesa-dri libegl-mesa0 mesa-utils
 )
 
+# Generated as root only; without it the comma-locale test skips itself.
+comma_locale() {
+  locale -a | grep -qx 'de_DE.utf8' || [ "$(id -u)" -ne 0 ] || localedef -i de_DE -f UTF-8 de_DE.UTF-8
+}
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -eq 0 ]; then
+  comma_locale
   exit 0
 fi
 if [ "$(id -u)" -ne 0 ]; then
@@ -31,3 +39,4 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 apt-get update
 apt-get install -y --no-install-recommends "${missing[@]}"
+comma_locale
