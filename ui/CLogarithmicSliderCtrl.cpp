@@ -1,5 +1,7 @@
 #include "ui/CLogarithmicSliderCtrl.h"
 
+#include <QSignalBlocker>
+
 CLogarithmicSliderCtrl::CLogarithmicSliderCtrl(Qt::Orientation orientation, QWidget* parent)
     : TrackbarSlider(orientation, parent) {
     setRange(0, scale.steps);
@@ -10,6 +12,7 @@ void CLogarithmicSliderCtrl::SetRange(float min, float max, float shift) {
 }
 
 void CLogarithmicSliderCtrl::SetSteps(int n) {
+    const QSignalBlocker quiet(this);
     scale.SetSteps(n);
     setRange(0, scale.steps);
 }
@@ -17,6 +20,7 @@ void CLogarithmicSliderCtrl::SetSteps(int n) {
 void CLogarithmicSliderCtrl::SetValue(float x) {
     int position = 0;
     if (scale.PositionInRange(x, position)) {
+        const QSignalBlocker quiet(this);
         setValue(position);
         update();
     }

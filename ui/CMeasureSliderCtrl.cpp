@@ -1,5 +1,7 @@
 #include "ui/CMeasureSliderCtrl.h"
 
+#include <QSignalBlocker>
+
 CMeasureSliderCtrl::CMeasureSliderCtrl(Qt::Orientation orientation, QWidget* parent)
     : TrackbarSlider(orientation, parent) {
     setRange(scale.RangeLow(), scale.RangeHigh());
@@ -11,12 +13,14 @@ void CMeasureSliderCtrl::SetRange(float min, float max) {
 }
 
 void CMeasureSliderCtrl::SetSteps(int n) {
+    const QSignalBlocker quiet(this);
     scale.steps = n;
     setRange(scale.RangeLow(), scale.RangeHigh());
     setTickInterval(7);
 }
 
 void CMeasureSliderCtrl::SetValue(float x) {
+    const QSignalBlocker quiet(this);
     setValue(scale.PositionFor(x));
     update();
 }

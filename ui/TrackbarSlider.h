@@ -1,6 +1,7 @@
 // TrackbarSlider: the common look of the two measure sliders: a vertical slider has its lowest
 // position at the top and the Up key moves towards it, as on the trackbars the control bar was laid
-// out for; ticks placed at chosen positions are drawn on the tick side.
+// out for; ticks placed at chosen positions are drawn on the tick side. Steps and values set from
+// code send no valueChanged: only the user's moves notify, so a refresh never loops back.
 #pragma once
 
 #include <QSlider>

@@ -1,6 +1,7 @@
 #include "ui/CLogarithmicSliderCtrl.h"
 #include "ui/CMeasureSliderCtrl.h"
 
+#include <QSignalSpy>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -47,6 +48,7 @@ TEST(MeasureScale, ValuesAreLinearInThePosition) {
 
 TEST(CMeasureSliderCtrl, NegativeStepsGiveARangeBelowZero) {
     CMeasureSliderCtrl slider(Qt::Vertical);
+    QSignalSpy moves(&slider, &QSlider::valueChanged);
     slider.SetRange(1, 3);
     slider.SetSteps(-1000);
     EXPECT_EQ(slider.minimum(), -1000);
@@ -55,6 +57,7 @@ TEST(CMeasureSliderCtrl, NegativeStepsGiveARangeBelowZero) {
     slider.SetValue(2);
     EXPECT_EQ(slider.value(), -500);
     EXPECT_FLOAT_EQ(slider.GetValue(), 2.0f);
+    EXPECT_EQ(moves.count(), 0); // values set from code are not user moves
     // The lowest position, which is the high end here, is at the top.
     EXPECT_TRUE(slider.invertedAppearance());
     slider.SetSteps(40);
