@@ -244,7 +244,8 @@ std::vector<ColorTable> Build() {
                                     {191, 0x7F0000},
                                     {192, 0x7F0000},
                                     {255, 0xFF7F7F}}));
-    // The large tables of the mapping families are smooth versions of their short lists.
+    // The large tables of the mapping families are smooth versions of their short lists; the
+    // relief maps keep a sharp break at the coast line.
     add("Geo", Ramp(256, {0x0A0078, 0x280096, 0x1405AF, 0x000AC8, 0x0019D4, 0x0028E0, 0x1A66F0, 0x0D81F8,
                           0x19AFFF, 0x32BEFF, 0x44CAFF, 0x61E1F0, 0x6AEBE1, 0x7CEBC8, 0x8AECAE, 0xACF5A8,
                           0xCDFFA2, 0xDFF58D, 0xF0EC79, 0xF7D768, 0xFFBD57, 0xFFA045, 0xF4754B, 0xEE504E,
@@ -253,13 +254,35 @@ std::vector<ColorTable> Build() {
                        0x19AFFF, 0x32BEFF, 0x44CAFF, 0x61E1F0, 0x6AEBE1, 0x7CEBC8, 0x8AECAE, 0xACF5A8,
                        0xCDFFA2, 0xDFF58D, 0xF0EC79, 0xF7D768, 0xFFBD57, 0xFFA045, 0xF4754B, 0xEE504E,
                        0xFF5A5A, 0xFF7C7C, 0xFF9E9E, 0xF5B3AE, 0xFFC4C4, 0xFFD7D7, 0xFFEBEB, 0xFFFFFF}));
-    add("LandAndSea",
-        Ramp(255, {0x3F5E73, 0x80BFE6, 0x2E8C2E, 0x8F8C45, 0xD9994C, 0xD9B366, 0xFADC97, 0xFFFFFF}));
+    add("LandAndSea", Spread(255, {{0.0, 0x3F5E73},
+                                   {0.2, 0x80BFE6},
+                                   {0.21, 0x2E8C2E},
+                                   {0.37, 0x8F8C45},
+                                   {0.53, 0xD9994C},
+                                   {0.68, 0xD9B366},
+                                   {0.84, 0xFADC97},
+                                   {1.0, 0xFFFFFF}}));
     add("LandAndSea8",
         List({0x405E73, 0x80BFE6, 0x2E8C2E, 0x8F8C45, 0xD9994C, 0xD9B366, 0xFADC97, 0xFFFFFF}));
-    add("Relief", Ramp(255, {0x000000, 0x000519, 0x000A32, 0x00507D, 0x0096C8, 0x56C5B8, 0xACF5A8, 0xD3FAD3,
-                             0xFAFFFF, 0x467832, 0x786432, 0x927E3C, 0xC6B250, 0xFAE664, 0xFAEA7E, 0xFCEE98,
-                             0xFCF3B1, 0xFDF9D8, 0xFFFFFF}));
+    add("Relief", Spread(255, {{0.0, 0x000000},
+                               {0.056, 0x000519},
+                               {0.112, 0x000A32},
+                               {0.169, 0x00507D},
+                               {0.225, 0x0096C8},
+                               {0.281, 0x56C5B8},
+                               {0.337, 0xACF5A8},
+                               {0.394, 0xD3FAD3},
+                               {0.45, 0xFAFFFF},
+                               {0.46, 0x467832},
+                               {0.52, 0x786432},
+                               {0.58, 0x927E3C},
+                               {0.64, 0xC6B250},
+                               {0.7, 0xFAE664},
+                               {0.76, 0xFAEA7E},
+                               {0.82, 0xFCEE98},
+                               {0.88, 0xFCF3B1},
+                               {0.94, 0xFDF9D8},
+                               {1.0, 0xFFFFFF}}));
     add("Relief19", List({0x000000, 0x000519, 0x000A32, 0x00507D, 0x0096C8, 0x56C5B8, 0xACF5A8, 0xD3FAD3,
                           0xFAFFFF, 0x467832, 0x786432, 0x927E3C, 0xC6B250, 0xFAE664, 0xFAEA7E, 0xFCEE98,
                           0xFCF3B1, 0xFDF9D8, 0xFFFFFF}));
