@@ -1,0 +1,13 @@
+// The automatic display range of a channel: covers the data but trims a one-sided outlier.
+#pragma once
+
+struct CIBWChannel;
+
+struct DisplayRange {
+    float range = 0; // MeshParams.ZRange
+    float lower = 0; // MeshParams.ZOffset
+};
+
+// NaN values are skipped (but count in the row divisor); a flat or empty channel gets range 1
+// about -0.5.
+DisplayRange AutoRange(const CIBWChannel& channel);

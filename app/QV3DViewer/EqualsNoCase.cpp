@@ -1,0 +1,9 @@
+#include "app/QV3DViewer/EqualsNoCase.h"
+
+#include <algorithm>
+#include <cctype>
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(
+        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+}

@@ -1,0 +1,129 @@
+#include "app/QV3DViewer/AutoRange.h"
+#include "app/QV3DViewer/ChannelMeshSize.h"
+#include "app/QV3DViewer/ChannelPalette.h"
+#include "app/QV3DViewer/NoteDisplayRange.h"
+#include "ibw/CIBWChannel.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace {
+
+CIBWChannel ChannelOf(const std::vector<float>& values, int columns, int rows) {
+    CIBWChannel channel;
+    channel.columns = columns;
+    channel.rows = rows;
+    channel.points = static_cast<int>(values.size());
+    channel.data = values.data();
+    return channel;
+}
+
+TEST(ChannelMeshSize, DecimatesOnlyOversizeImages) {
+    struct Case {
+        int columns, rows;
+        bool enable;
+        int xThreshold, yThreshold;
+        ChannelMeshSize expected;
+    };
+    const Case cases[] = {
+        {2048, 512, true, 1024, 1024, {1024, 512, true}},
+        {2048, 512, false, 1024, 1024, {2048, 512, false}},
+        {512, 2048, true, 1024, 1024, {512, 1024, true}},
+        {1024, 1024, true, 1024, 1024, {1024, 1024, false}},
+        {4096, 4096, true, 256, 512, {256, 512, true}},
+        // A threshold that cannot make a mesh is ignored on its axis.
+        {2048, 512, true, 0, 256, {2048, 256, true}},
+        {2048, 512, true, -5, 1024, {2048, 512, false}},
+    };
+    for (const Case& c : cases) {
+        const ChannelMeshSize size =
+            ChooseChannelMeshSize(c.columns, c.rows, c.enable, c.xThreshold, c.yThreshold);
+        EXPECT_EQ(size.columns, c.expected.columns) << c.columns << "x" << c.rows;
+        EXPECT_EQ(size.rows, c.expected.rows) << c.columns << "x" << c.rows;
+        EXPECT_EQ(size.decimated, c.expected.decimated) << c.columns << "x" << c.rows;
+    }
+}
+
+TEST(AutoRange, TrimsASingleSpikeAboveTheMean) {
+    std::vector<float> values(100 * 100, 0.0f);
+    values[5050] = 100.0f;
+    const DisplayRange r = AutoRange(ChannelOf(values, 100, 100));
+    EXPECT_FLOAT_EQ(r.range, 0.02f);
+    EXPECT_FLOAT_EQ(r.lower, 0.0f);
+}
+
+TEST(AutoRange, TrimsASingleDipBelowTheMean) {
+    std::vector<float> values(100 * 100, 0.0f);
+    values[17] = -100.0f;
+    const DisplayRange r = AutoRange(ChannelOf(values, 100, 100));
+    EXPECT_FLOAT_EQ(r.range, 0.02f);
+    EXPECT_FLOAT_EQ(r.lower, -0.02f);
+}
+
+TEST(AutoRange, BalancedDataGetsItsFullSpan) {
+    // A ramp: the mean lies in the middle, so both ends are kept.
+    std::vector<float> values;
+    for (int i = 0; i < 40; ++i) {
+        values.push_back(static_cast<float>(i % 10));
+    }
+    const DisplayRange r = AutoRange(ChannelOf(values, 10, 4));
+    EXPECT_FLOAT_EQ(r.range, 9.0f);
+    EXPECT_FLOAT_EQ(r.lower, 0.0f);
+}
+
+TEST(AutoRange, FlatEmptyAndAllNaNChannelsGetTheUnitRange) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const std::vector<float> constant(9, 7.0f);
+    const std::vector<float> allNaN(9, nan);
+    for (const auto* values : {&constant, &allNaN}) {
+        const DisplayRange r = AutoRange(ChannelOf(*values, 3, 3));
+        EXPECT_FLOAT_EQ(r.range, 1.0f);
+        EXPECT_FLOAT_EQ(r.lower, -0.5f);
+    }
+    CIBWChannel empty;
+    EXPECT_FLOAT_EQ(AutoRange(empty).range, 1.0f);
+}
+
+TEST(AutoRange, NaNCountsInTheDivisorOnly) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    // Row means 4 / 2 and 1 give the mean 1.5 (skipping the NaN in the divisor would give 2.5
+    // and the full span 3 from 1).
+    const std::vector<float> values = {nan, 4.0f, 1.0f, 1.0f};
+    const DisplayRange r = AutoRange(ChannelOf(values, 2, 2));
+    EXPECT_FLOAT_EQ(r.range, 1.0f);
+    EXPECT_FLOAT_EQ(r.lower, 1.0f);
+}
+
+TEST(AutoRange, NeverReadsBeyondThePointsItHolds) {
+    const std::vector<float> values(6, 1.0f);
+    CIBWChannel lying = ChannelOf(values, 100, 100);
+    const DisplayRange r = AutoRange(lying);
+    EXPECT_FLOAT_EQ(r.range, 1.0f);
+    EXPECT_FLOAT_EQ(r.lower, -0.5f);
+}
+
+TEST(NoteDisplayRange, OffsetIsTheCentreAndMissingTextsAreZero) {
+    const DisplayRange r = NoteDisplayRange("2e-9", "4e-9");
+    EXPECT_FLOAT_EQ(r.range, 4e-9f);
+    EXPECT_FLOAT_EQ(r.lower, 0.0f);
+    const DisplayRange missing = NoteDisplayRange("", "");
+    EXPECT_EQ(missing.range, 0.0f);
+    EXPECT_EQ(missing.lower, 0.0f);
+    EXPECT_DOUBLE_EQ(LeadingDouble("  +1.5e3 nm"), 1500.0);
+    EXPECT_DOUBLE_EQ(LeadingDouble("abc"), 0.0);
+    EXPECT_DOUBLE_EQ(LeadingDouble("-0.25,7"), -0.25);
+}
+
+TEST(ChannelPalette, NoteNamesTheTableOnlyWhenAllowed) {
+    const int preferred = 50;
+    const int shown = 12;
+    EXPECT_EQ(ChooseChannelPalette("Rainbow", true, preferred, shown), 1);
+    EXPECT_EQ(ChooseChannelPalette("rainbow", true, preferred, shown), preferred);
+    EXPECT_EQ(ChooseChannelPalette("", true, preferred, shown), preferred);
+    EXPECT_EQ(ChooseChannelPalette("Rainbow", false, preferred, shown), shown);
+}
+
+} // namespace
