@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -103,6 +104,25 @@ TEST(CColourPopup, GridHasEightColumnsOfEighteenPixelCells) {
         EXPECT_EQ(popup.IndexAt(popup.ItemRect(i).center()), i);
     }
     popup.close();
+}
+
+TEST(CColourPopup, StaysOnTheScreen) {
+    if (QGuiApplication::platformName() == "offscreen") {
+        GTEST_SKIP() << "the off-screen platform gives popups a frame that real desktops do not";
+    }
+    QWidget owner;
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect nearCorner(area.right() - 30, area.bottom() - 20, 40, 20);
+    CColourPopup popup(nearCorner, kRed, &owner, "Automatic", "More Colors...");
+    EXPECT_TRUE(area.contains(popup.geometry())) << popup.geometry().x() << "," << popup.geometry().y();
+    EXPECT_EQ(popup.geometry().bottom(), nearCorner.top() - 1); // above the button
+    popup.close();
+
+    const QRect nearLeft(area.left() - 10, area.top() + 10, 40, 20);
+    CColourPopup left(nearLeft, kRed, &owner, "Automatic", "More Colors...");
+    EXPECT_EQ(left.geometry().left(), area.left());
+    EXPECT_EQ(left.geometry().top(), nearLeft.bottom() + 1); // below the button
+    left.close();
 }
 
 TEST(CColourPopup, ArrowKeysPassThroughTheCaptionAreas) {
