@@ -12,12 +12,36 @@ TrackbarSlider::TrackbarSlider(Qt::Orientation orientation, QWidget* parent) : Q
 
 void TrackbarSlider::AddTickAt(int position) {
     ticks.push_back(position);
+    updateGeometry();
     update();
 }
 
 void TrackbarSlider::ClearTicks() {
     ticks.clear();
+    updateGeometry();
     update();
+}
+
+namespace {
+
+constexpr int kTickRoom = 6; // a tick line, its gap from the handle and a pixel to spare
+
+} // namespace
+
+// Room on both sides keeps the groove centred where the style puts it without ticks.
+QSize TrackbarSlider::WithTickRoom(QSize size) const {
+    if (ticks.empty() || tickPosition() != QSlider::NoTicks) {
+        return size;
+    }
+    return orientation() == Qt::Vertical ? size + QSize(2 * kTickRoom, 0) : size + QSize(0, 2 * kTickRoom);
+}
+
+QSize TrackbarSlider::sizeHint() const {
+    return WithTickRoom(QSlider::sizeHint());
+}
+
+QSize TrackbarSlider::minimumSizeHint() const {
+    return WithTickRoom(QSlider::minimumSizeHint());
 }
 
 void TrackbarSlider::paintEvent(QPaintEvent* event) {

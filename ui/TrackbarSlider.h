@@ -15,10 +15,14 @@ public:
     void AddTickAt(int position);
     void ClearTicks();
     const std::vector<int>& Ticks() const { return ticks; }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QSize WithTickRoom(QSize size) const;
+
     std::vector<int> ticks;
 };

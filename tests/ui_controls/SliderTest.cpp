@@ -129,3 +129,41 @@ TEST(CLogarithmicSliderCtrl, OutOfRangeValueLeavesTheThumb) {
 }
 
 } // namespace
+
+#include "Screenshot.h"
+
+#include <QHBoxLayout>
+
+namespace {
+
+TEST(Screenshots, Sliders) {
+    QWidget window;
+    auto* measure = new CMeasureSliderCtrl(Qt::Vertical, &window);
+    measure->setTickPosition(QSlider::TicksBelow);
+    measure->SetRange(1, 3);
+    measure->SetSteps(-70);
+    measure->SetValue(2.5f);
+    auto* logarithmic = new CLogarithmicSliderCtrl(Qt::Vertical, &window);
+    logarithmic->SetRange(0, 5, 0.07f);
+    logarithmic->SetSteps(-300);
+    for (const float tick : {0.0f, 0.1f, 0.5f, 1.0f, 2.0f, 5.0f}) {
+        logarithmic->AddTick(tick);
+    }
+    logarithmic->SetValue(1);
+    auto* horizontal = new CLogarithmicSliderCtrl(Qt::Horizontal, &window);
+    horizontal->SetRange(0.1f, 10, 0);
+    horizontal->SetSteps(200);
+    for (const float tick : {0.1f, 1.0f, 10.0f}) {
+        horizontal->AddTick(tick);
+    }
+    horizontal->SetValue(1);
+    auto* layout = new QHBoxLayout(&window);
+    layout->addWidget(measure);
+    layout->addWidget(logarithmic);
+    layout->addWidget(horizontal);
+    window.resize(260, 180);
+    window.show();
+    EXPECT_TRUE(SaveScreenshot(&window, "sliders"));
+}
+
+} // namespace
