@@ -1,64 +1,44 @@
 #include "ibw/IBWRead.h"
 
 #include <bit>
+#include <cstddef>
 #include <cstring>
 
 namespace {
 
-template <typename T> void Swap(T& value) {
-    SwapUnitBytes(&value, sizeof(T), 1);
-}
-
-template <typename T, std::size_t N> void Swap(T (&values)[N]) {
-    SwapUnitBytes(values, sizeof(T), N);
-}
-
-void SwapBinHeader(BinHeader5& h) {
-    Swap(h.version);
-    Swap(h.checksum);
-    Swap(h.wfmSize);
-    Swap(h.formulaSize);
-    Swap(h.noteSize);
-    Swap(h.dataEUnitsSize);
-    Swap(h.dimEUnitsSize);
-    Swap(h.dimLabelsSize);
-    Swap(h.sIndicesSize);
-    Swap(h.optionsSize1);
-    Swap(h.optionsSize2);
-}
+// One run of equal-width numbers inside a header: where it starts, its width and its length.
+// Swapped through byte offsets because the packed fields may sit on unaligned addresses.
+struct FieldRun {
+    std::size_t offset;
+    int unit;
+    int count;
+};
 
 // Texts, padding bytes and the use/kind bits keep their order.
-void SwapWaveHeader(WaveHeader5& h) {
-    Swap(h.next);
-    Swap(h.creationDate);
-    Swap(h.modDate);
-    Swap(h.npnts);
-    Swap(h.type);
-    Swap(h.dLock);
-    Swap(h.whVersion);
-    Swap(h.whpad2);
-    Swap(h.dFolder);
-    Swap(h.nDim);
-    Swap(h.sfA);
-    Swap(h.sfB);
-    Swap(h.fsValid);
-    Swap(h.whpad3);
-    Swap(h.topFullScale);
-    Swap(h.botFullScale);
-    Swap(h.dataEUnits);
-    Swap(h.dimEUnits);
-    Swap(h.dimLabels);
-    Swap(h.waveNoteH);
-    Swap(h.whUnused);
-    Swap(h.aModified);
-    Swap(h.wModified);
-    Swap(h.swModified);
-    Swap(h.formula);
-    Swap(h.depID);
-    Swap(h.whpad4);
-    Swap(h.srcFldr);
-    Swap(h.fileName);
-    Swap(h.sIndices);
+constexpr FieldRun kBinHeaderRuns[] = {
+    {offsetof(BinHeader5, version), 2, 2},  // version, checksum
+    {offsetof(BinHeader5, wfmSize), 4, 15}, // every size
+};
+
+constexpr FieldRun kWaveHeaderRuns[] = {
+    {offsetof(WaveHeader5, next), 4, 4}, // next, creationDate, modDate, npnts
+    {offsetof(WaveHeader5, type), 2, 2}, // type, dLock
+    {offsetof(WaveHeader5, whVersion), 2, 1},    {offsetof(WaveHeader5, whpad2), 4, 2}, // whpad2, dFolder
+    {offsetof(WaveHeader5, nDim), 4, 4},         {offsetof(WaveHeader5, sfA), 8, 4},
+    {offsetof(WaveHeader5, sfB), 8, 4},          {offsetof(WaveHeader5, fsValid), 2, 2}, // fsValid, whpad3
+    {offsetof(WaveHeader5, topFullScale), 8, 2}, {offsetof(WaveHeader5, dataEUnits), 4, 1},
+    {offsetof(WaveHeader5, dimEUnits), 4, 4},    {offsetof(WaveHeader5, dimLabels), 4, 4},
+    {offsetof(WaveHeader5, waveNoteH), 4, 1},    {offsetof(WaveHeader5, whUnused), 4, 16},
+    {offsetof(WaveHeader5, aModified), 2, 3}, // aModified, wModified, swModified
+    {offsetof(WaveHeader5, formula), 4, 2},   // formula, depID
+    {offsetof(WaveHeader5, whpad4), 2, 2},    // whpad4, srcFldr
+    {offsetof(WaveHeader5, fileName), 4, 2},  // fileName, sIndices
+};
+
+template <std::size_t N> void SwapRuns(unsigned char* header, const FieldRun (&runs)[N]) {
+    for (const FieldRun& run : runs) {
+        SwapUnitBytes(header + run.offset, run.unit, run.count);
+    }
 }
 
 } // namespace
@@ -82,11 +62,11 @@ int ReadIBWHeaders(std::FILE* file, WaveHeader5* waveHeader, BinHeader5* binHead
     // A version-5 file starts 05 00 when written little-endian and 00 05 when big-endian.
     bool fileBigEndian = versionBytes[0] == 0;
     int needSwap = fileBigEndian != (std::endian::native == std::endian::big) ? 1 : 0;
+    if (needSwap != 0) {
+        SwapUnitBytes(versionBytes, 2, 1);
+    }
     std::int16_t version = 0;
     std::memcpy(&version, versionBytes, sizeof version);
-    if (needSwap != 0) {
-        Swap(version);
-    }
     if (version < 5) {
         std::printf(
             "This does not appear to be a valid Igor binary wave file or its older than what we want to "
@@ -118,14 +98,14 @@ int ReadIBWHeaders(std::FILE* file, WaveHeader5* waveHeader, BinHeader5* binHead
         return -1;
     }
 
+    if (needSwap != 0) {
+        SwapRuns(headers, kBinHeaderRuns);
+        SwapRuns(headers + kIBWBinHeaderSize, kWaveHeaderRuns);
+    }
     BinHeader5 bin;
     WaveHeader5 wave;
     std::memcpy(&bin, headers, sizeof bin);
     std::memcpy(&wave, headers + kIBWBinHeaderSize, sizeof wave);
-    if (needSwap != 0) {
-        SwapBinHeader(bin);
-        SwapWaveHeader(wave);
-    }
     if (binHeader != nullptr) {
         *binHeader = bin;
     }

@@ -86,9 +86,9 @@ TEST(ReadIBWWave, BothByteOrdersGiveTheSameHeaderAndData) {
     EXPECT_EQ(a.type, 0x02);
     EXPECT_EQ(a.points, 24);
     EXPECT_EQ(std::memcmp(&a.header, &b.header, 320), 0);
-    EXPECT_EQ(a.header.nDim[1], 3);
-    EXPECT_EQ(a.header.sfA[1], 2e-8);
-    EXPECT_EQ(a.header.sfB[0], -1e-6);
+    EXPECT_EQ(std::int32_t{a.header.nDim[1]}, 3); // packed fields are copied, never bound
+    EXPECT_EQ(double{a.header.sfA[1]}, 2e-8);
+    EXPECT_EQ(double{a.header.sfB[0]}, -1e-6);
     EXPECT_STREQ(a.header.bname, "scan0001");
     EXPECT_STREQ(a.header.dimUnits[0], "m");
     ASSERT_TRUE(a.data && b.data);
@@ -100,7 +100,7 @@ TEST(ReadIBWWave, BothByteOrdersGiveTheSameHeaderAndData) {
     BinHeader5 bin;
     EXPECT_EQ(ReadIBWHeaders(f.get(), nullptr, &bin, &needSwap), 0);
     EXPECT_EQ(needSwap, std::endian::native == std::endian::little ? 1 : 0);
-    EXPECT_EQ(bin.wfmSize, 320 + 96);
+    EXPECT_EQ(std::int32_t{bin.wfmSize}, 320 + 96);
 }
 
 TEST(ReadIBWHeaders, VersionCheck) {

@@ -4,6 +4,7 @@
 #include "tools/ibwdump/FooterEntries.h"
 #include "tools/ibwdump/JsonWriter.h"
 
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -42,14 +43,19 @@ std::string FixedText(const char* text, std::size_t size) {
     return std::string(text, strnlen(text, size));
 }
 
-template <typename T> void Array(JsonWriter& json, const T (&values)[4]) {
+// The header's fields are packed: they are copied out element by element, never bound by reference.
+void IntArray(JsonWriter& json, const std::array<std::int32_t, 4>& values) {
     json.BeginArray();
-    for (T v : values) {
-        if constexpr (std::is_floating_point_v<T>) {
-            json.Double(v);
-        } else {
-            json.Int(v);
-        }
+    for (std::int32_t v : values) {
+        json.Int(v);
+    }
+    json.EndArray();
+}
+
+void DoubleArray(JsonWriter& json, const std::array<double, 4>& values) {
+    json.BeginArray();
+    for (double v : values) {
+        json.Double(v);
     }
     json.EndArray();
 }
@@ -166,11 +172,11 @@ int DumpWave(const std::string& path, std::string* out) {
     json.Key("points");
     json.Int(wave.npnts);
     json.Key("dimensions");
-    Array(json, wave.nDim);
+    IntArray(json, {wave.nDim[0], wave.nDim[1], wave.nDim[2], wave.nDim[3]});
     json.Key("spacing");
-    Array(json, wave.sfA);
+    DoubleArray(json, {wave.sfA[0], wave.sfA[1], wave.sfA[2], wave.sfA[3]});
     json.Key("offsets");
-    Array(json, wave.sfB);
+    DoubleArray(json, {wave.sfB[0], wave.sfB[1], wave.sfB[2], wave.sfB[3]});
     json.Key("dataUnits");
     json.String(FixedText(wave.dataUnits, sizeof wave.dataUnits));
     json.Key("dimensionUnits");

@@ -1,0 +1,84 @@
+// seeds_fuzz_reader CORPUS_DIR: small valid wave files in both byte orders, with notes, labels,
+// trailers and preview footers, so the fuzzer starts from files that pass the checksum.
+#include "tools/ibwgen/IbwGen.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+ibwgen::WaveSpec Image(bool big) {
+    ibwgen::WaveSpec spec;
+    spec.bigEndian = big;
+    spec.dims = {4, 3, 2, 0};
+    spec.spacing = {1e-8, 1e-8, 1, 1};
+    spec.dimUnits = {"m", "m", "", ""};
+    spec.values.resize(24);
+    for (std::size_t i = 0; i < spec.values.size(); ++i) {
+        spec.values[i] = static_cast<float>(i) * 0.5f;
+    }
+    spec.dimLabels[2] = {"HeightRetrace", "PhaseRetrace"};
+    spec.note = "ScanSize: 5e-06\rTime: 12:30:00\r\rDisplay Range 0: 1e-08 \rColorMap 0: Grays256\r";
+    return spec;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: seeds_fuzz_reader CORPUS_DIR\n");
+        return 2;
+    }
+    std::filesystem::path dir = argv[1];
+    std::filesystem::create_directories(dir);
+    int n = 0;
+    auto write = [&](const ibwgen::WaveSpec& spec) {
+        ibwgen::WriteWaveFile((dir / ("seed_" + std::to_string(n++) + ".ibw")).string(), spec);
+    };
+    for (bool big : {false, true}) {
+        ibwgen::WaveSpec spec = Image(big);
+        write(spec);
+
+        ibwgen::ImagePreviewFooter footer;
+        footer.width = 2;
+        footer.height = 2;
+        footer.channelNames = {"Height", "Phase"};
+        footer.pixels = {{1, 2, 3, 4}, {-1, -2, -3, -4}};
+        spec.imageFooter = footer;
+        write(spec);
+        footer.version = 1;
+        spec.imageFooter = footer;
+        write(spec);
+
+        ibwgen::WaveSpec force = Image(big);
+        force.trailer = ibwgen::Trailer::Force;
+        ibwgen::ForcePreviewFooter ff;
+        ff.dataLength = 4;
+        ff.extendLength = 2;
+        ff.retractLength = 2;
+        ff.curveNames = {"Defl"};
+        ff.samples = {{0, 128, 255, 64}};
+        force.forceFooter = ff;
+        write(force);
+
+        ibwgen::WaveSpec labelled = Image(big);
+        labelled.dimNames = {"X", "Y", "Layers", ""};
+        labelled.dimLabels[0] = {"c0", "c1", "c2", "c3"};
+        labelled.formula = "x+1";
+        write(labelled);
+
+        ibwgen::WaveSpec complexWave;
+        complexWave.bigEndian = big;
+        complexWave.type = 0x03;
+        complexWave.values = {1, 2, 3, 4};
+        write(complexWave);
+
+        ibwgen::WaveSpec text;
+        text.bigEndian = big;
+        text.type = 0;
+        text.rawData = {'a', 'b', 'c'};
+        write(text);
+    }
+    return 0;
+}
