@@ -1,0 +1,146 @@
+#include "app/QV3DViewer/CQV3DViewerApp.h"
+
+#include "app/QV3DViewer/CAboutDlg.h"
+#include "app/QV3DViewer/CChannelBar.h"
+#include "app/QV3DViewer/CMainFrame.h"
+#include "app/QV3DViewer/CMultiExtSingleDocTemplate.h"
+#include "app/QV3DViewer/CQV3DViewerDoc.h"
+#include "app/QV3DViewer/CQV3DViewerView.h"
+#include "app/QV3DViewer/CommandIds.h"
+#include "ui/CProfileSettings.h"
+#include "ui/ViewerPreferences.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrinter>
+
+CQV3DViewerApp::CQV3DViewerApp(int& argc, char** argv) : QApplication(argc, argv) {}
+
+CQV3DViewerApp::~CQV3DViewerApp() = default;
+
+void CQV3DViewerApp::SetStoreNames() {
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kCompany));
+    QCoreApplication::setApplicationName(QString::fromLatin1(kAppTitle));
+    CProfileSettings::SetSectionName(kSettingsSection);
+}
+
+bool CQV3DViewerApp::InitInstance(const QString& file) {
+    SetStoreNames();
+    if (!CProfileSettings::Load(CurrentPreferences)) {
+        CurrentPreferences = DefaultPreferences;
+    }
+    recentFiles.ReadList();
+
+    document = std::make_unique<CQV3DViewerDoc>();
+    docTemplate = std::make_unique<CMultiExtSingleDocTemplate>(document.get());
+    frame = std::make_unique<CMainFrame>();
+    view = new CQV3DViewerView(document.get(), frame.get());
+    frame->setCentralWidget(view);
+    frame->openDroppedFile = [this](const QString& path) { OpenDocumentFile(path); };
+    frame->ChannelBar()->onChannelSelected = [this](int index) { view->OnChannel(index); };
+    frame->ChannelBar()->onPaletteSelected = [this](int index) {
+        view->OnPalette(index);
+        frame->ChannelBar()->SetPaletteSel(index);
+    };
+    RegisterCommands();
+    frame->SetRecentFiles(recentFiles.Entries());
+    frame->resize(1024, 768);
+
+    if (file.isEmpty()) {
+        OnFileNew();
+    } else if (OpenDocumentFile(file) == nullptr) {
+        return false;
+    }
+    frame->show();
+    return true;
+}
+
+void CQV3DViewerApp::RegisterCommands() {
+    frame->SetHandler(cmd::AppAbout, {[this] {
+                                          CAboutDlg about(frame.get());
+                                          about.exec();
+                                      },
+                                      {}});
+    frame->SetHandler(cmd::FileNew, {[this] { OnFileNew(); }, {}});
+    frame->SetHandler(cmd::FileOpen, {[this] { OnFileOpen(); }, {}});
+    frame->SetHandler(cmd::PrintSetup, {[this] {
+                                            QPrinter printer;
+                                            QPageSetupDialog setup(&printer, frame.get());
+                                            setup.exec();
+                                        },
+                                        {}});
+    frame->SetHandler(cmd::AppExit, {[this] { frame->close(); }, {}});
+    for (int i = 0; i < cmd::RecentFileCount; ++i) {
+        frame->SetHandler(cmd::RecentFile1 + i,
+                          {[this, i] {
+                               if (i >= recentFiles.Entries().size()) {
+                                   return;
+                               }
+                               const QString path = recentFiles.Entries()[i];
+                               // An entry that no longer opens leaves the list, as it would be of no use.
+                               if (OpenDocumentFile(path) == nullptr && !QFileInfo::exists(path)) {
+                                   recentFiles.Remove(static_cast<int>(recentFiles.Entries().indexOf(path)));
+                                   recentFiles.WriteList();
+                                   frame->SetRecentFiles(recentFiles.Entries());
+                               }
+                           },
+                           {}});
+    }
+}
+
+CQV3DViewerDoc* CQV3DViewerApp::OpenDocumentFile(const QString& path) {
+    const std::string local = path.toStdString();
+    CQV3DViewerDoc* match = nullptr;
+    if (docTemplate->MatchDocType(local, match) == CMultiExtSingleDocTemplate::yesAlreadyOpen) {
+        frame->activateWindow();
+        return match;
+    }
+    if (!document->OnOpenDocument(local)) {
+        if (document->LastOpenError() != CQV3DViewerDoc::OpenError::none) {
+            ShowOpenError(path);
+        }
+        return nullptr;
+    }
+    document->SetPathName(local);
+    recentFiles.Add(path);
+    recentFiles.WriteList();
+    frame->SetRecentFiles(recentFiles.Entries());
+    AfterOpen();
+    return document.get();
+}
+
+void CQV3DViewerApp::OnFileNew() {
+    document->OnNewDocument();
+    AfterOpen();
+}
+
+void CQV3DViewerApp::OnFileOpen() {
+    // Qt separates a filter's patterns with spaces.
+    const QString filters = QStringLiteral("Vistrel Files (*.ibw *.vtl);;All Files (*)");
+    const QString path =
+        QFileDialog::getOpenFileName(frame.get(), QStringLiteral("Open"), QString(), filters);
+    if (!path.isEmpty()) {
+        OpenDocumentFile(path);
+    }
+}
+
+void CQV3DViewerApp::AfterOpen() {
+    frame->setWindowTitle(QString::fromStdString(document->GetTitle()) + QStringLiteral(" - ") +
+                          QString::fromLatin1(kAppTitle));
+    view->OnInitialUpdate();
+}
+
+void CQV3DViewerApp::ShowOpenError(const QString& path) {
+    if (quietErrors) {
+        return;
+    }
+    const QString text =
+        document->LastOpenError() == CQV3DViewerDoc::OpenError::fileNotFound
+            ? QStringLiteral("%1\nCannot find this file.\nVerify that the correct path and file "
+                             "name are given.")
+                  .arg(path)
+            : QStringLiteral("Failed to open document.");
+    QMessageBox::warning(frame.get(), QString::fromLatin1(kAppTitle), text);
+}

@@ -1,0 +1,54 @@
+// CQV3DViewerApp: starts the viewer: settings store, preferences, the document template, the
+// command line, and the framework's open, new and recent-file commands.
+#pragma once
+
+#include "app/QV3DViewer/CRecentFileList.h"
+
+#include <QApplication>
+
+#include <memory>
+
+class CMainFrame;
+class CMultiExtSingleDocTemplate;
+class CQV3DViewerDoc;
+class CQV3DViewerView;
+
+class CQV3DViewerApp : public QApplication {
+public:
+    static constexpr const char* kAppTitle = "Vistrel Light";
+    static constexpr const char* kCompany = "Quorvane";
+    static constexpr const char* kSettingsSection = "Settings";
+
+    CQV3DViewerApp(int& argc, char** argv);
+    ~CQV3DViewerApp() override;
+
+    // The start-up steps; false ends the program. `file` empty: a new, empty document.
+    bool InitInstance(const QString& file);
+
+    // The single-document open: null when the file cannot be opened or is rejected.
+    CQV3DViewerDoc* OpenDocumentFile(const QString& path);
+    void OnFileNew();
+    void OnFileOpen();
+
+    CMainFrame* MainFrame() const { return frame.get(); }
+    CQV3DViewerView* View() const { return view; }
+    CQV3DViewerDoc* Document() const { return document.get(); }
+    const CRecentFileList& RecentFiles() const { return recentFiles; }
+
+    // Tests answer the platform's error boxes themselves.
+    bool quietErrors = false;
+
+    // The settings store's company and application names; also used by the batch mode.
+    static void SetStoreNames();
+
+private:
+    void RegisterCommands();
+    void AfterOpen();
+    void ShowOpenError(const QString& path);
+
+    std::unique_ptr<CQV3DViewerDoc> document;
+    std::unique_ptr<CMultiExtSingleDocTemplate> docTemplate;
+    std::unique_ptr<CMainFrame> frame;
+    CQV3DViewerView* view = nullptr;
+    CRecentFileList recentFiles{4};
+};

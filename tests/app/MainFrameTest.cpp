@@ -1,0 +1,226 @@
+#include "app/QV3DViewer/CChannelBar.h"
+#include "app/QV3DViewer/CChannelBarCombo.h"
+#include "app/QV3DViewer/CMainFrame.h"
+#include "app/QV3DViewer/CQV3DViewerApp.h"
+#include "app/QV3DViewer/CQV3DViewerDoc.h"
+#include "app/QV3DViewer/CommandIds.h"
+
+#include "AppTestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDockWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+CQV3DViewerApp& App() {
+    return *static_cast<CQV3DViewerApp*>(QCoreApplication::instance());
+}
+
+// Starts the program once, empty, as with no file on the command line.
+CMainFrame& Frame() {
+    static const bool started = [] {
+        const bool ok = App().InitInstance(QString());
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(App().MainFrame()));
+        return ok;
+    }();
+    EXPECT_TRUE(started);
+    return *App().MainFrame();
+}
+
+QStringList MenuTexts(QMenu* menu) {
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return texts;
+}
+
+QMenu* TopMenu(const QString& title) {
+    for (QAction* action : Frame().menuBar()->actions()) {
+        if (action->text() == title) {
+            return action->menu();
+        }
+    }
+    return nullptr;
+}
+
+// Answers the next message box and returns its text; empty when none came up.
+class BoxWatcher {
+public:
+    BoxWatcher() {
+        QTimer::singleShot(200, [this] { Check(); });
+    }
+    QString text;
+
+private:
+    void Check() {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->accept();
+        }
+    }
+};
+
+QString OpenAndWatch(const QString& path, bool& opened) {
+    BoxWatcher watcher;
+    opened = App().OpenDocumentFile(path) != nullptr;
+    QTest::qWait(300);
+    return watcher.text;
+}
+
+TEST(MainFrame, MenusCarryTheirExactTexts) {
+    Frame();
+    QStringList tops;
+    for (QAction* action : Frame().menuBar()->actions()) {
+        tops << action->text();
+    }
+    EXPECT_EQ(tops, (QStringList{"&File", "&Edit", "&View", "&Image", "&Help"}));
+    EXPECT_EQ(MenuTexts(TopMenu("&File")).mid(0, 6),
+              (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "-", "&Print...\tCtrl+P", "Print Pre&view",
+                           "P&rint Setup..."}));
+    EXPECT_EQ(MenuTexts(TopMenu("&File")).last(), "E&xit");
+    EXPECT_EQ(MenuTexts(TopMenu("&Edit")),
+              (QStringList{"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V"}));
+    EXPECT_EQ(MenuTexts(TopMenu("&View")), (QStringList{"&Toolbar", "&Status Bar", "&Control Bar\tCtrl+T",
+                                                        "-", "&On Screen Help", "P&references...\tCtrl+R"}));
+    EXPECT_EQ(MenuTexts(TopMenu("&Image")),
+              (QStringList{"Export...\tCtrl+E", "ASCII Export...\tCtrl+A", "STL Export...\tCtrl+S",
+                           "VRML Export...\tCtrl+V", "-", "Note...\tCtrl+N"}));
+    EXPECT_EQ(MenuTexts(TopMenu("&Help")), QStringList{"&About Vistrel Light..."});
+    EXPECT_EQ(Frame().MenuAction(cmd::ControlBar)->statusTip(), "Toggle the state of the control bar.");
+    EXPECT_EQ(Frame().MenuAction(cmd::FileOpen)->statusTip(), "Open an existing document");
+    // Commands without a handler are disabled.
+    EXPECT_FALSE(Frame().MenuAction(cmd::EditUndo)->isEnabled());
+    EXPECT_TRUE(Frame().MenuAction(cmd::FileOpen)->isEnabled());
+}
+
+TEST(MainFrame, TheAcceleratorTableDecidesTheKeys) {
+    CMainFrame& frame = Frame();
+    std::vector<int> sent;
+    for (int command : {cmd::ImageNote, cmd::StlExport, cmd::AsciiExport, cmd::VrmlExport}) {
+        frame.SetHandler(command, {[&sent, command] { sent.push_back(command); }, {}});
+    }
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    for (Qt::Key key : {Qt::Key_N, Qt::Key_S, Qt::Key_A, Qt::Key_V}) {
+        QTest::keyClick(&frame, key, Qt::ControlModifier);
+    }
+    EXPECT_EQ(sent, std::vector<int>{cmd::ImageNote});
+    frame.MenuAction(cmd::StlExport)->trigger();
+    EXPECT_EQ(sent, (std::vector<int>{cmd::ImageNote, cmd::StlExport}));
+    for (int command : {cmd::ImageNote, cmd::StlExport, cmd::AsciiExport, cmd::VrmlExport}) {
+        frame.SetHandler(command, {[] {}, {}});
+    }
+}
+
+TEST(MainFrame, CtrlTTogglesTheControlBarAndItsCheckMark) {
+    CMainFrame& frame = Frame();
+    frame.ShowControlBar(false);
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    QTest::keyClick(&frame, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_TRUE(frame.ControlBar()->isVisible());
+    EXPECT_TRUE(frame.MenuAction(cmd::ControlBar)->isChecked());
+    QTest::keyClick(&frame, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_FALSE(frame.ControlBar()->isVisible());
+    EXPECT_FALSE(frame.MenuAction(cmd::ControlBar)->isChecked());
+}
+
+TEST(MainFrame, ColourTableListStartsOnThePreferredTable) {
+    CChannelBarCombo* list = Frame().ChannelBar()->PaletteList();
+    EXPECT_EQ(list->count(), 79);
+    EXPECT_EQ(list->currentText(), "VioletOrangeYellow");
+    EXPECT_EQ(list->currentIndex(), 50);
+}
+
+TEST(Application, OpensSetsTheTitleAndFillsTheChannelList) {
+    const apptest::TempFile file(
+        apptest::ImageSpec(8, 6, {"HeightRetrace", "AmplitudeRetrace", "PhaseRetrace"}));
+    bool opened = false;
+    EXPECT_TRUE(OpenAndWatch(QString::fromStdString(file.path()), opened).isEmpty());
+    ASSERT_TRUE(opened);
+    const QString name = QString::fromStdString(std::filesystem::path(file.path()).filename().string());
+    EXPECT_EQ(Frame().windowTitle(), name + " - Vistrel Light");
+    CChannelBarCombo* channels = Frame().ChannelBar()->ChannelList();
+    ASSERT_EQ(channels->count(), 3);
+    EXPECT_EQ(channels->itemText(2), "PhaseRetrace");
+    EXPECT_EQ(channels->currentIndex(), 0);
+
+    App().OnFileNew();
+    EXPECT_EQ(Frame().windowTitle(), "Untitled - Vistrel Light");
+    // The channel list keeps the last file's names.
+    EXPECT_EQ(channels->count(), 3);
+}
+
+TEST(Application, RejectedFileFailsWithoutAMessageAndKeepsTheTitle) {
+    const apptest::TempFile good(apptest::ImageSpec(4, 4, {"Height"}));
+    ibwgen::WaveSpec flat = apptest::ImageSpec(4, 4, {"Height"});
+    flat.dims = {4, 4, 0, 0};
+    flat.dimLabels[2].clear();
+    const apptest::TempFile rejected(flat, "_flat.ibw");
+    bool opened = false;
+    OpenAndWatch(QString::fromStdString(good.path()), opened);
+    ASSERT_TRUE(opened);
+    const QString title = Frame().windowTitle();
+    EXPECT_TRUE(OpenAndWatch(QString::fromStdString(rejected.path()), opened).isEmpty());
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(Frame().windowTitle(), title);
+}
+
+TEST(Application, MissingFileGetsThePlatformMessage) {
+    bool opened = true;
+    const QString text = OpenAndWatch(QStringLiteral("/nonexistent/scan.ibw"), opened);
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(text,
+              "/nonexistent/scan.ibw\nCannot find this file.\nVerify that the correct path and file name "
+              "are given.");
+}
+
+TEST(Application, SamePathIsNotReadAgainButOtherCaseIs) {
+    const apptest::TempFile file(apptest::ImageSpec(4, 4, {"Height"}));
+    ASSERT_NE(App().OpenDocumentFile(QString::fromStdString(file.path())), nullptr);
+    // Replace the file on disk: an open of the same path must not look at it.
+    std::filesystem::remove(file.path());
+    EXPECT_NE(App().OpenDocumentFile(QString::fromStdString(file.path())), nullptr);
+    EXPECT_EQ(App().Document()->GetReader().channelCount, 1);
+}
+
+TEST(Application, RecentFilesKeepTheLastFourInTheirOwnGroup) {
+    std::vector<std::unique_ptr<apptest::TempFile>> files;
+    for (int i = 0; i < 5; ++i) {
+        files.push_back(std::make_unique<apptest::TempFile>(apptest::ImageSpec(4, 4, {"Height"}),
+                                                            "_" + std::to_string(i) + ".ibw"));
+        ASSERT_NE(App().OpenDocumentFile(QString::fromStdString(files.back()->path())), nullptr);
+    }
+    const QStringList& recent = App().RecentFiles().Entries();
+    ASSERT_EQ(recent.size(), 4);
+    EXPECT_EQ(recent.front(), QString::fromStdString(files[4]->path()));
+    EXPECT_EQ(recent.back(), QString::fromStdString(files[1]->path()));
+    QSettings settings;
+    EXPECT_EQ(settings.value("Recent File List/File1").toString(), QString::fromStdString(files[4]->path()));
+    EXPECT_FALSE(settings.contains("Settings/File1"));
+    EXPECT_EQ(Frame().MenuAction(cmd::RecentFile1)->text(), "&1 " + QString::fromStdString(files[4]->path()));
+}
+
+TEST(Application, DroppedFilesOpenInOrderAndTheLastStays) {
+    std::vector<std::unique_ptr<apptest::TempFile>> files;
+    QList<QUrl> urls;
+    for (int i = 0; i < 3; ++i) {
+        files.push_back(std::make_unique<apptest::TempFile>(apptest::ImageSpec(4, 4, {"Height"}),
+                                                            "_drop" + std::to_string(i) + ".ibw"));
+        urls << QUrl::fromLocalFile(QString::fromStdString(files.back()->path()));
+    }
+    Frame().OnDropFiles({urls[0].toLocalFile(), urls[1].toLocalFile(), urls[2].toLocalFile()});
+    EXPECT_EQ(App().Document()->GetPathName(), files[2]->path());
+    EXPECT_EQ(App().RecentFiles().Entries().mid(0, 3),
+              (QStringList{urls[2].toLocalFile(), urls[1].toLocalFile(), urls[0].toLocalFile()}));
+}
+
+} // namespace
