@@ -1,0 +1,24 @@
+// The colour bar of a scene: its tick count and the texture it is drawn from.
+#pragma once
+
+#include "render/detail/CBlockObject.h"
+
+class CColorBarObject : public CBlockObject {
+public:
+    CColorBarObject();
+    ~CColorBarObject() override;
+
+    void OnNotify(const ObjectEvent& event) override;
+    bool IsDirty() const override;
+    void ClearDirty() override;
+
+    int TickCount() const { return ticks; }
+    void SetTickCount(int count);
+
+    // Drops the texture; the next draw builds it again from the table.
+    void DeleteTexture();
+
+private:
+    int ticks = 5;
+    unsigned texture = 0;
+};

@@ -1,0 +1,16 @@
+// Registry hooks shared by every render object.
+#include "render/detail/CObjectContainerElement.h"
+
+#include "render/detail/CRenderObjectContainer.h"
+
+bool CObjectContainerElement::IsRegistered() const {
+    return CRenderObjectContainer::Instance().Contains(this);
+}
+
+void CObjectContainerElement::Register() {
+    CRenderObjectContainer::Instance().Register(this);
+}
+
+void CObjectContainerElement::Unregister() {
+    CRenderObjectContainer::Instance().Unregister(this);
+}

@@ -1,0 +1,7 @@
+// The surface format of every render context.
+#pragma once
+
+#include <QSurfaceFormat>
+
+// RGBA 8-8-8, depth 24, stencil 8, compatibility profile; double-buffered for windows.
+QSurfaceFormat RenderSurfaceFormat(bool doubleBuffer);
