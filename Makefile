@@ -3,11 +3,12 @@
 
 BUILD        ?= build
 BUILD_FUZZ   ?= build-fuzz
+BUILD_BENCH  ?= build-bench
 BUILD_TYPE   ?= RelWithDebInfo
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS  ?=
 
-.PHONY: deps configure build run test fuzz
+.PHONY: deps configure build run test fuzz bench
 
 deps:
 	./scripts/install-deps.sh
@@ -32,3 +33,12 @@ fuzz: deps
 	    -DQV_FUZZ=ON -DQV_BUILD_GUI=OFF -DQV_BUILD_BENCH=OFF
 	cmake --build $(BUILD_FUZZ)
 	./tests/fuzz/run-fuzzers.sh $(BUILD_FUZZ) $(FUZZ_SECONDS)
+
+# Every benchmark executable (bench_NAME) of a Release build runs in turn, inside a virtual X
+# server for the ones that draw.
+bench: deps
+	cmake -S . -B $(BUILD_BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQV_BUILD_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD_BENCH)
+	set -e; for b in $$(find $(BUILD_BENCH)/bench -type f -name 'bench_*' -perm -u+x | sort); do \
+	    echo "== $$b"; xvfb-run -a $$b; \
+	done

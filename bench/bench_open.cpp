@@ -1,0 +1,183 @@
+// bench_open [FOLDER]: opening a 4096 x 4096 x 4 float wave (256 MB) with CIBWReader against one
+// plain read() of the same bytes into a malloc'ed buffer (and, for the other byte order, a read
+// followed by one swap pass), as a ratio of medians of 5 rounds, and the peak
+// resident memory of each as a multiple of the file size. Each measurement runs in its own
+// child process so that its peak memory is its own; the file is written by a child as well.
+#include "ibw/CIBWReader.h"
+#include "tools/ibwgen/IbwGen.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+constexpr int kSide = 4096;
+constexpr int kLayers = 4;
+constexpr int kRounds = 5;
+
+double Seconds(std::chrono::steady_clock::time_point since) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+int WriteWave(const std::string& path, bool bigEndian) {
+    ibwgen::WaveSpec spec;
+    spec.bigEndian = bigEndian;
+    spec.dims = {kSide, kSide, kLayers, 0};
+    spec.dimUnits = {"m", "m", "", ""};
+    spec.dimLabels[2] = {"HeightRetrace", "AmplitudeRetrace", "PhaseRetrace", "ZSensorRetrace"};
+    spec.note = "ScanSize: 5e-06\rScanRate: 1\r";
+    spec.values.resize(static_cast<std::size_t>(kSide) * kSide * kLayers);
+    for (std::size_t i = 0; i < spec.values.size(); ++i) {
+        spec.values[i] = static_cast<float>(i % 65521) * 1e-12f;
+    }
+    return ibwgen::WriteWaveFile(path, spec) ? 0 : 1;
+}
+
+// Prints the seconds taken; the exit status says whether it worked.
+int OpenWave(const std::string& path) {
+    auto start = std::chrono::steady_clock::now();
+    CIBWReader reader;
+    bool ok = reader.Open(path) && reader.channelCount == kLayers;
+    std::printf("%.6f\n", Seconds(start));
+    return ok ? 0 : 1;
+}
+
+// swapPass: also reverse every 4-byte word once, the least any reader of other-order data must do.
+int PlainRead(const std::string& path, bool swapPass) {
+    auto start = std::chrono::steady_clock::now();
+    int fd = open(path.c_str(), O_RDONLY);
+    if (fd < 0) {
+        return 1;
+    }
+    off_t size = lseek(fd, 0, SEEK_END);
+    lseek(fd, 0, SEEK_SET);
+    auto* buffer = static_cast<unsigned char*>(std::malloc(static_cast<std::size_t>(size)));
+    ssize_t got = read(fd, buffer, static_cast<std::size_t>(size));
+    close(fd);
+    if (swapPass && got > 0) {
+        SwapUnitBytes(buffer, 4, got / 4);
+    }
+    std::printf("%.6f\n", Seconds(start));
+    std::free(buffer);
+    return got == size ? 0 : 1;
+}
+
+struct ChildResult {
+    bool ok = false;
+    double seconds = 0;
+    double peakBytes = 0;
+};
+
+// Runs this program again with a child mode and collects its time and peak resident memory.
+ChildResult RunChild(const char* self, const char* mode, const std::string& path) {
+    int pipeFds[2];
+    ChildResult result;
+    if (pipe(pipeFds) != 0) {
+        return result;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    std::string modeArg = mode;
+    std::string pathArg = path;
+    char* argv[] = {const_cast<char*>(self), modeArg.data(), pathArg.data(), nullptr};
+    pid_t pid = 0;
+    int spawned = posix_spawn(&pid, self, &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeFds[1]);
+    if (spawned != 0) {
+        close(pipeFds[0]);
+        return result;
+    }
+    char text[64] = {};
+    ssize_t got = read(pipeFds[0], text, sizeof text - 1);
+    close(pipeFds[0]);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    result.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    result.seconds = got > 0 ? std::atof(text) : 0;
+    result.peakBytes = static_cast<double>(usage.ru_maxrss) * 1024.0;
+    return result;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+bool Measure(const char* self, const std::string& path, const char* label) {
+    double fileSize = static_cast<double>(std::filesystem::file_size(path));
+    std::vector<double> openTimes, readTimes, swapTimes, openPeaks, readPeaks;
+    for (int round = 0; round < kRounds; ++round) {
+        ChildResult plain = RunChild(self, "--plain-read", path);
+        ChildResult swapped = RunChild(self, "--read-and-swap", path);
+        ChildResult opened = RunChild(self, "--open", path);
+        if (!plain.ok || !swapped.ok || !opened.ok) {
+            std::fprintf(stderr, "bench_open: a measurement failed\n");
+            return false;
+        }
+        readTimes.push_back(plain.seconds);
+        swapTimes.push_back(swapped.seconds);
+        openTimes.push_back(opened.seconds);
+        readPeaks.push_back(plain.peakBytes);
+        openPeaks.push_back(opened.peakBytes);
+    }
+    double open = Median(openTimes);
+    double plain = Median(readTimes);
+    double swapped = Median(swapTimes);
+    std::printf("%-13s file %.1f MB | open %.1f ms, plain read %.1f ms, ratio %.3f (goal <= 1.3); "
+                "read + one swap pass %.1f ms, ratio %.3f | peak memory: open %.3f x file (goal <= 1.1), "
+                "plain read %.3f x file\n",
+                label, fileSize / 1e6, open * 1e3, plain * 1e3, open / plain, swapped * 1e3, open / swapped,
+                Median(openPeaks) / fileSize, Median(readPeaks) / fileSize);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--write-little") == 0) {
+        return WriteWave(argv[2], false);
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--write-big") == 0) {
+        return WriteWave(argv[2], true);
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--open") == 0) {
+        return OpenWave(argv[2]);
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--plain-read") == 0) {
+        return PlainRead(argv[2], false);
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--read-and-swap") == 0) {
+        return PlainRead(argv[2], true);
+    }
+    std::filesystem::path folder =
+        argc > 1 ? std::filesystem::path(argv[1]) : std::filesystem::temp_directory_path();
+    std::string self = std::filesystem::canonical("/proc/self/exe").string();
+    bool ok = true;
+    for (bool big : {false, true}) {
+        std::string path = (folder / (big ? "bench_open_big.ibw" : "bench_open_little.ibw")).string();
+        if (!RunChild(self.c_str(), big ? "--write-big" : "--write-little", path).ok) {
+            std::fprintf(stderr, "bench_open: cannot write %s\n", path.c_str());
+            return 1;
+        }
+        ok = Measure(self.c_str(), path, big ? "big-endian" : "little-endian") && ok;
+        std::filesystem::remove(path);
+    }
+    return ok ? 0 : 1;
+}
