@@ -38,7 +38,8 @@ int ReadIBWData(std::FILE* file, int type, std::int32_t pointCount, std::int64_t
         return -1;
     }
     if (size != 0) {
-        if (bytesAvailable < dataSize) {
+        // Compared unsigned: a wave size below the header's own size does not stop the read.
+        if (static_cast<std::uint64_t>(bytesAvailable) < static_cast<std::uint64_t>(dataSize)) {
             // The header's wave size is too small for the declared points: the data reads as zeros.
             std::memset(buffer.get(), 0, size);
         } else {

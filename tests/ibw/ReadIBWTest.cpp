@@ -209,15 +209,19 @@ TEST(ReadIBWWave, IntegerTypesAreSwappedPerElement) {
 }
 
 TEST(ReadIBWWave, TooSmallWaveSizeReadsZeros) {
-    ibwgen::WaveSpec spec = ImageSpec(4, 4, 1);
-    spec.waveSize = 320 + 8; // the data bytes stay in the file
-    TempFile temp(spec);
-    WaveRead r = ReadWave(temp.path());
-    ASSERT_EQ(r.result, 0);
-    EXPECT_EQ(r.points, 16);
-    const auto* values = reinterpret_cast<const float*>(r.data.get());
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(values[i], 0.0f);
+    // The data bytes stay in the file; only the header's wave size changes. A size below the
+    // header's own 320 bytes is compared unsigned and so does not stop the read.
+    for (std::int32_t waveSize : {320 + 8, 100}) {
+        ibwgen::WaveSpec spec = ImageSpec(4, 4, 1);
+        spec.waveSize = waveSize;
+        TempFile temp(spec);
+        WaveRead r = ReadWave(temp.path());
+        ASSERT_EQ(r.result, 0);
+        EXPECT_EQ(r.points, 16);
+        const auto* values = reinterpret_cast<const float*>(r.data.get());
+        for (int i = 0; i < 16; ++i) {
+            EXPECT_EQ(values[i], waveSize < 320 ? static_cast<float>(i) : 0.0f) << waveSize;
+        }
     }
 }
 
