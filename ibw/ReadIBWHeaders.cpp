@@ -88,7 +88,8 @@ int ReadIBWHeaders(std::FILE* file, WaveHeader5* waveHeader, BinHeader5* binHead
     }
     // Header bytes past the end of the file would be invented: such a file holds no wave.
     if (got < static_cast<std::size_t>(kIBWHeadersSize)) {
-        std::printf("The file is too short to hold the wave headers (%zu bytes).\n", got);
+        std::printf("The file is too short to hold the wave headers (%lld bytes).\n",
+                    static_cast<long long>(got));
         return -1;
     }
     std::uint16_t sum = IBWChecksum(headers, kIBWHeadersSize, needSwap, 0);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 
@@ -290,9 +289,9 @@ std::vector<std::uint8_t> BuildWave(const WaveSpec& spec) {
         AppendPreviews(bytes, f.curveNames.size(), f.samples, ForcePreviewLength(f));
     }
     if (!footer.empty()) {
-        char length[8];
-        std::snprintf(length, sizeof length, "%6zu", footer.size() + 11);
-        footer += length;
+        // The length field: six characters, right-aligned with spaces.
+        std::string length = std::to_string(footer.size() + 11);
+        footer += std::string(length.size() < 6 ? 6 - length.size() : 0, ' ') + length;
     }
     bytes.insert(bytes.end(), footer.begin(), footer.end());
     bytes.insert(bytes.end(), tag.begin(), tag.end());
