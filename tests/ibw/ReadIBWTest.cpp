@@ -139,6 +139,16 @@ TEST(ReadIBWHeaders, EmptyFileReportsTheVersionReadError) {
     EXPECT_EQ(r.output, "Error 10002 occurred while reading the file version.\n");
 }
 
+TEST(ReadIBWHeaders, StreamErrorIsReported) {
+    // A folder opens as a stream on Linux, and every read of it fails.
+    std::string folder = testfiles::TempPath(".dir");
+    std::filesystem::create_directory(folder);
+    WaveRead r = ReadWave(folder);
+    std::filesystem::remove(folder);
+    EXPECT_EQ(r.result, 10003);
+    EXPECT_EQ(r.output, "Error 10003 occurred while reading the file version.\n");
+}
+
 TEST(ReadIBWHeaders, AnyChangedHeaderByteFailsTheChecksum) {
     std::vector<std::uint8_t> good = ibwgen::BuildWave(ImageSpec(2, 2, 1));
     for (std::size_t i = 0; i < 384; ++i) {
