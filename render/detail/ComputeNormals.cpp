@@ -29,23 +29,32 @@ void ComputeNormals(float* vertices, std::size_t count) {
         }
     }
     const std::size_t rows = count / width;
+    // Rows pick their upper and lower neighbours once; only the two end columns branch.
+    const auto normal = [vertices](std::size_t v, std::size_t left, std::size_t right, std::size_t up,
+                                   std::size_t down) {
+        const Vec3 a = Minus(At(vertices, left), At(vertices, right));
+        const Vec3 b = Minus(At(vertices, up), At(vertices, down));
+        const Vec3 n{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+        float length = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
+        if (length == 0.0f)
+            length = 1.0f;
+        float* out = vertices + v * kVertexFloats + 3;
+        out[0] = n.x / length;
+        out[1] = n.y / length;
+        out[2] = n.z / length;
+    };
     for (std::size_t r = 0; r < rows; ++r) {
-        for (std::size_t c = 0; c < width; ++c) {
-            const std::size_t v = r * width + c;
-            const Vec3 p0 = At(vertices, c > 0 ? v - 1 : v);
-            const Vec3 p1 = At(vertices, c + 1 < width ? v + 1 : v);
-            const Vec3 p2 = At(vertices, r > 0 ? v - width : v);
-            const Vec3 p3 = At(vertices, r + 1 < rows ? v + width : v);
-            const Vec3 a = Minus(p0, p1);
-            const Vec3 b = Minus(p2, p3);
-            Vec3 n{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-            float length = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
-            if (length == 0.0f)
-                length = 1.0f;
-            float* out = vertices + v * kVertexFloats + 3;
-            out[0] = n.x / length;
-            out[1] = n.y / length;
-            out[2] = n.z / length;
+        const std::size_t first = r * width;
+        const std::size_t up = r > 0 ? width : 0;
+        const std::size_t down = r + 1 < rows ? width : 0;
+        if (width == 1) {
+            normal(first, first, first, first - up, first + down);
+            continue;
         }
+        normal(first, first, first + 1, first - up, first + down);
+        for (std::size_t v = first + 1; v + 1 < first + width; ++v)
+            normal(v, v - 1, v + 1, v - up, v + down);
+        const std::size_t last = first + width - 1;
+        normal(last, last - 1, last, last - up, last + down);
     }
 }
