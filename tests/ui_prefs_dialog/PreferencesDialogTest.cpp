@@ -337,13 +337,23 @@ TEST(CPreferencesProp, IsOneImagePageUnderOkAndCancel) {
 
 TEST(CPreferencesProp, OkReturnsTheEditedRecord) {
     CPreferencesProp sheet(StoredDefaults());
-    QTimer::singleShot(0, [&sheet] {
+    bool openAfterReturn = false;
+    QTimer::singleShot(0, [&sheet, &openAfterReturn] {
         Check(sheet.Page(), Page::IdShowColorbar)->click();
-        sheet.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        // Return in a unit edit commits the number; it does not press OK.
+        CUnitEdit* zoom = UnitEdit(sheet.Page(), Page::IdZoom);
+        zoom->setFocus();
+        zoom->clear();
+        QTest::keyClicks(zoom, "4");
+        QTest::keyClick(zoom, Qt::Key_Return);
+        openAfterReturn = sheet.isVisible();
+        QTest::mouseClick(sheet.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
     });
     ASSERT_EQ(sheet.exec(), QDialog::Accepted);
+    EXPECT_TRUE(openAfterReturn);
     ViewerPreferences expected = StoredDefaults();
     expected.ShowColorbar = false;
+    expected.ZoomFactor = 4.0f;
     ExpectSame(sheet.GetPreferences(), expected);
 }
 
