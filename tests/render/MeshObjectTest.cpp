@@ -143,3 +143,22 @@ TEST_F(MeshObjectTest, ColorTableChangeRecoloursAtOnceAndContextLossDropsTheCopy
     EXPECT_FALSE(Mesh(mesh)->GpuData().IsBuilt());
     EXPECT_EQ(Mesh(mesh)->ChangeCount(), before + 1);
 }
+
+TEST_F(MeshObjectTest, RowsTooWideForARefreshWindowAreBuiltAfresh) {
+    // 20000 points per row do not fit a 32768-point window with its neighbour rows.
+    constexpr int columns = 20000;
+    std::vector<float> h(2 * columns);
+    for (std::size_t i = 0; i < h.size(); ++i)
+        h[i] = static_cast<float>(i % 100) / 100.0f;
+    RenderHandle wide = MakeMesh(columns, 2, h);
+    facade.AddMeshToScene(context, wide);
+    Render(context, 8, 8);
+    MeshParams p;
+    facade.GetMeshParams(wide, p);
+    p.ZScale = 0.9f;
+    facade.SetMeshParams(wide, p);
+    Render(context, 8, 8);
+    const std::vector<float> z = DrawnZ(Mesh(wide));
+    ASSERT_EQ(z.size(), h.size());
+    EXPECT_FLOAT_EQ(z[99], 9.0f * 0.99f);
+}

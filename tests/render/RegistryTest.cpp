@@ -1,5 +1,6 @@
 // Registration order, broadcast order, validation by type and the teardown at exit.
 #include "render/detail/CBlockObject.h"
+#include "render/detail/CMeshObject.h"
 #include "render/detail/CRenderObjectContainer.h"
 
 #include <gtest/gtest.h>
@@ -67,4 +68,16 @@ TEST(Registry, TearDownDeletesEverythingWithoutBroadcasts) {
     TestBlock after(BlockType::Mesh, "after");
     after.Notify(ObjectEventCode::Created);
     EXPECT_EQ(g_log, std::vector<std::string>{"after:2"});
+}
+
+TEST(Registry, TearDownDeletesOwnedObjectsOnce) {
+    // A mesh owns its grey table: the table must leave the lists when its owner deletes it,
+    // or the teardown would delete it a second time.
+    auto& registry = CRenderObjectContainer::Instance();
+    auto* mesh = new CMeshObject;
+    ASSERT_TRUE(mesh->Initialise(4, 4));
+    EXPECT_EQ(registry.List(BlockType::ColorTable).size(), 1u);
+    registry.TearDown();
+    EXPECT_TRUE(registry.List(BlockType::ColorTable).empty());
+    EXPECT_TRUE(registry.List(BlockType::Mesh).empty());
 }
