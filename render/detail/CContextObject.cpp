@@ -5,6 +5,7 @@
 #include "render/detail/CDrawEngineBase.h"
 #include "render/detail/CMeshComposite.h"
 #include "render/detail/CRenderObjectContainer.h"
+#include "render/detail/GlContextOps.h"
 #include "render/detail/ViewStateLimits.h"
 
 #include <QOpenGLContext>
@@ -71,5 +72,7 @@ void CContextObject::ForgetScene() {
 }
 
 bool CContextObject::MakeCurrent() const {
-    return info.GlContext != nullptr && info.Dc != nullptr && info.GlContext->makeCurrent(info.Dc);
+    // At process exit the GUI may already be gone; Qt's contexts cannot be used then.
+    return info.GlContext != nullptr && info.Dc != nullptr && GuiAlive() &&
+           info.GlContext->makeCurrent(info.Dc);
 }
