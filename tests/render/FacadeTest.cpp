@@ -96,3 +96,18 @@ TEST_F(FacadeTest, OnlyTheFirstMeshOfASceneIsDrawn) {
     EXPECT_EQ(c.r, 0);
     EXPECT_EQ(c.b, 0);
 }
+
+TEST_F(FacadeTest, RenderToDibPixelsFollowTheHeaders) {
+    LookFromAbove(context, ColorRGBA{200, 100, 50, 255});
+    for (const bool infoOnly : {true, false}) {
+        const std::vector<std::uint8_t> dib = facade.RenderToDib(context, 1, 2, infoOnly);
+        const std::size_t pixels = infoOnly ? 40 : 54;
+        ASSERT_EQ(dib.size(), pixels + 2 * 4); // one pixel per row, rows padded to 4 bytes
+        EXPECT_EQ(dib[0], infoOnly ? 40 : 'B');
+        for (const std::size_t row : {0u, 4u}) {
+            EXPECT_EQ(dib[pixels + row], 50); // blue, green, red
+            EXPECT_EQ(dib[pixels + row + 1], 100);
+            EXPECT_EQ(dib[pixels + row + 2], 200);
+        }
+    }
+}
