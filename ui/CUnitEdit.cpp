@@ -103,7 +103,7 @@ bool CUnitEdit::Commit() {
 bool CUnitEdit::event(QEvent* e) {
     if (e->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(e)->key();
-        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && isModified()) {
             Commit();
         }
     }
@@ -119,9 +119,13 @@ void CUnitEdit::keyPressEvent(QKeyEvent* e) {
     QLineEdit::keyPressEvent(e);
 }
 
+// Only typed text is committed when the focus moves on: the shown text has fewer decimals than
+// the value, so reading back an untouched field would round the value silently.
 void CUnitEdit::focusOutEvent(QFocusEvent* e) {
     if (commitOnKillFocus) {
-        Commit();
+        if (isModified()) {
+            Commit();
+        }
     } else {
         Redisplay();
     }

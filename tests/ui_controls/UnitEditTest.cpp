@@ -14,6 +14,12 @@
 
 namespace {
 
+// Text entered the way a user types it: QLineEdit marks it modified, setText alone does not.
+void Type(QLineEdit& edit, const char* text) {
+    edit.setText(text);
+    edit.setModified(true);
+}
+
 struct EditCase {
     const char* name;
     const char* unit;
@@ -116,13 +122,13 @@ TEST(CUnitEdit, ReturnCommitsWithoutPressingTheDefaultButton) {
     QSignalSpy commits(edit, &CUnitEdit::unitEditCommit);
     QSignalSpy accepted(&dialog, &QDialog::accepted);
 
-    edit->setText("2.5");
+    Type(*edit, "2.5");
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_FLOAT_EQ(edit->GetValue(), 2.5f);
     EXPECT_EQ(commits.count(), 1);
     EXPECT_EQ(accepted.count(), 0);
 
-    edit->setText("4");
+    Type(*edit, "4");
     QTest::keyClick(edit, Qt::Key_Tab);
     EXPECT_FLOAT_EQ(edit->GetValue(), 4.0f);
     EXPECT_EQ(commits.count(), 2);
@@ -131,16 +137,28 @@ TEST(CUnitEdit, ReturnCommitsWithoutPressingTheDefaultButton) {
 TEST(CUnitEdit, FocusLossCommitsOnlyWhenAsked) {
     CUnitEdit edit;
     edit.SetValue(1);
-    edit.setText("8");
+    Type(edit, "8");
     QFocusEvent out(QEvent::FocusOut);
     QApplication::sendEvent(&edit, &out);
     EXPECT_FLOAT_EQ(edit.GetValue(), 8.0f);
 
     edit.commitOnKillFocus = false;
-    edit.setText("9");
+    Type(edit, "9");
     QApplication::sendEvent(&edit, &out);
     EXPECT_FLOAT_EQ(edit.GetValue(), 8.0f);
     EXPECT_EQ(edit.text(), "8.00");
+}
+
+TEST(CUnitEdit, LeavingAnUntouchedFieldKeepsTheExactValue) {
+    CUnitEdit edit;
+    edit.SetPrecision(3);
+    edit.SetValue(1.0f / 3.0f);
+    QSignalSpy commits(&edit, &CUnitEdit::unitEditCommit);
+    QFocusEvent out(QEvent::FocusOut);
+    QApplication::sendEvent(&edit, &out);
+    QTest::keyClick(&edit, Qt::Key_Tab);
+    EXPECT_FLOAT_EQ(edit.GetValue(), 1.0f / 3.0f);
+    EXPECT_EQ(commits.count(), 0);
 }
 
 TEST(CUnitEdit, NumbersUseAPointWhateverTheLocale) {
