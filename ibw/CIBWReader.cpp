@@ -2,6 +2,7 @@
 
 #include "ibw/UnitForChannelName.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -11,14 +12,19 @@ std::string UnitText(const char (&unit)[4]) {
 }
 
 // The layers must lie inside the data read: no negative size, no more points than the wave holds.
+// Empty dimensions count as 1, so a header of empty layers cannot ask for billions of channels.
 bool LayersFit(const WaveHeader5& h) {
+    std::int64_t points = 1;
     for (int d = 0; d < 3; ++d) {
         if (h.nDim[d] < 0) {
             return false;
         }
+        points *= std::max<std::int64_t>(h.nDim[d], 1);
+        if (points > h.npnts) {
+            return false;
+        }
     }
-    std::int64_t layerPoints = std::int64_t{h.nDim[0]} * h.nDim[1];
-    return layerPoints <= h.npnts && layerPoints * h.nDim[2] <= h.npnts;
+    return true;
 }
 
 } // namespace

@@ -123,6 +123,9 @@ TEST(HostileInput, LayersBeyondTheDataAreRejected) {
         {{-2, -2, 2, 0}, "The dimensions (-2 x -2 x 2) hold more points than the wave (8).\n"},
         {{2, 2, -1, 0}, "The dimensions (2 x 2 x -1) hold more points than the wave (8).\n"},
         {{65536, 65536, 1, 0}, "The dimensions (65536 x 65536 x 1) hold more points than the wave (8).\n"},
+        {{0, 512, 1 << 30, 0}, "The dimensions (0 x 512 x 1073741824) hold more points than the wave (8).\n"},
+        {{2, 0, 9, 0}, "The dimensions (2 x 0 x 9) hold more points than the wave (8).\n"},
+        {{0, 0, 3, 0}, nullptr},
         {{2, 2, 2, 0}, nullptr},
         {{1, 2, 3, 0}, nullptr},
     };
