@@ -54,8 +54,7 @@ void CMeshObject::OnNotify(const ObjectEvent& event) {
     }
     case BlockType::Context:
         if (gone && static_cast<CBlockObject*>(builtContext) == event.Sender) {
-            builtContext->MakeCurrent();
-            gpu->Release();
+            ReleaseGpuBuffers();
             builtContext = nullptr;
             ++changeCount;
         }
