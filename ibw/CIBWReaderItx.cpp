@@ -2,6 +2,7 @@
 #include "ibw/CIBWReader.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -9,7 +10,14 @@ namespace {
 constexpr std::size_t kNoteLineLimit = 300; // characters per Igor note command
 constexpr std::size_t kPairsPerGroup = 10;
 
+// Non-finite values are written as the words Igor reads back, not as the C library's "-nan".
 std::string FormatNumber(const char* format, double value) {
+    if (std::isnan(value)) {
+        return "NaN";
+    }
+    if (std::isinf(value)) {
+        return value > 0 ? "INF" : "-INF";
+    }
     char text[64];
     std::snprintf(text, sizeof text, format, value);
     return text;
@@ -89,8 +97,8 @@ bool CIBWReader::WriteItx(const std::string& path, const std::string& waveName, 
     for (std::int32_t i = 0; i < channel->columns; ++i) {
         line.clear();
         for (std::int32_t j = 0; j < channel->rows; ++j) {
-            line += FormatNumber("\t%g",
-                                 static_cast<double>(channel->data[i + std::int64_t{j} * channel->columns]));
+            line += "\t" + FormatNumber("%g", static_cast<double>(
+                                                  channel->data[i + std::int64_t{j} * channel->columns]));
         }
         line += "\n";
         out.Write(line);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -71,6 +72,16 @@ TEST(WriteItx, StepOfAWideScan) {
     EXPECT_NE(text.find("X SetScale/P x 0,7.84313725490196e-08,\"m\", w; SetScale/P y 0,2e-08,\"m\", w; "
                         "SetScale d 0,0,\"\xB0\", w\n"),
               std::string::npos);
+}
+
+TEST(WriteItx, NonFiniteValuesAndStepsAreIgorWords) {
+    ibwgen::WaveSpec spec;
+    spec.dims = {1, 3, 1, 0};
+    spec.values = {-NAN, INFINITY, -INFINITY};
+    spec.dimLabels[2] = {"HeightRetrace"};
+    EXPECT_EQ(Export(spec, "w").text, "IGOR\nWAVES/N=(1,3,1)\tw\nBEGIN\n\tNaN\tINF\t-INF\nEND\n"
+                                      "X SetScale/P x 0,NaN,\"\", w; SetScale/P y 0,1,\"\", w; "
+                                      "SetScale d 0,0,\"m\", w\n");
 }
 
 TEST(WriteItx, TwelvePairsMakeTwoNoteLines) {
