@@ -49,11 +49,10 @@ TEST(IbwDump, ByteOrdersDifferOnlyInTheByteOrderField) {
 
 TEST(IbwDump, DescribesChannelsNoteAndFooter) {
     std::string json = Dump(Described(false));
-    for (const char* part :
-         {"\"dimensions\": [\n    8,\n    4,\n    2,\n    0\n  ]", "\"name\": \"PhaseRetrace\"",
-          "\"zUnit\": \"\xC2\xB0\"", "\"min\": 0", "\"max\": 31", "\"nanCount\": 1", "\"mean\": 47.5",
-          "\"xExtent\": 7e-08", "\"value\": \"\\\"AC\\\"\\\\t\"", "\"key\": \"HeightRetrace\"",
-          "\"tag\": \"KTZ9W\"", "\"trailer\": \"KTZ9W\""}) {
+    for (const char* part : {"\"dimensions\": [8, 4, 2, 0]", "\"name\": \"PhaseRetrace\"",
+                             "\"zUnit\": \"\xC2\xB0\"", "\"min\": 0", "\"max\": 31", "\"nanCount\": 1",
+                             "\"mean\": 47.5", "\"xExtent\": 7e-08", "\"value\": \"\\\"AC\\\"\\\\t\"",
+                             "\"key\": \"HeightRetrace\"", "\"tag\": \"KTZ9W\"", "\"trailer\": \"KTZ9W\""}) {
         EXPECT_NE(json.find(part), std::string::npos) << part << "\n" << json;
     }
 }

@@ -45,7 +45,7 @@ std::string FixedText(const char* text, std::size_t size) {
 
 // The header's fields are packed: they are copied out element by element, never bound by reference.
 void IntArray(JsonWriter& json, const std::array<std::int32_t, 4>& values) {
-    json.BeginArray();
+    json.BeginArray(true);
     for (std::int32_t v : values) {
         json.Int(v);
     }
@@ -53,7 +53,7 @@ void IntArray(JsonWriter& json, const std::array<std::int32_t, 4>& values) {
 }
 
 void DoubleArray(JsonWriter& json, const std::array<double, 4>& values) {
-    json.BeginArray();
+    json.BeginArray(true);
     for (double v : values) {
         json.Double(v);
     }
@@ -180,7 +180,7 @@ int DumpWave(const std::string& path, std::string* out) {
     json.Key("dataUnits");
     json.String(FixedText(wave.dataUnits, sizeof wave.dataUnits));
     json.Key("dimensionUnits");
-    json.BeginArray();
+    json.BeginArray(true);
     for (const char(&unit)[4] : wave.dimUnits) {
         json.String(FixedText(unit, sizeof unit));
     }
@@ -198,7 +198,7 @@ int DumpWave(const std::string& path, std::string* out) {
     json.Key("note");
     WritePairs(json, note.pairs);
     json.Key("dimensionNames");
-    json.BeginArray();
+    json.BeginArray(true);
     for (const std::string& name : note.dimNames) {
         json.String(name);
     }

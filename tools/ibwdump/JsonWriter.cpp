@@ -78,7 +78,7 @@ std::string JsonQuote(const std::string& text) {
 
 void JsonWriter::NewLine() {
     m_text += '\n';
-    m_text.append(2 * m_hasItems.size(), ' ');
+    m_text.append(2 * m_open.size(), ' ');
 }
 
 void JsonWriter::BeforeValue() {
@@ -86,43 +86,47 @@ void JsonWriter::BeforeValue() {
         m_afterKey = false;
         return;
     }
-    if (!m_hasItems.empty()) {
-        if (m_hasItems.back()) {
-            m_text += ',';
-        }
-        m_hasItems.back() = true;
+    if (m_open.empty()) {
+        return;
+    }
+    Container& c = m_open.back();
+    if (c.hasItems) {
+        m_text += c.oneLine ? ", " : ",";
+    }
+    if (!c.oneLine) {
         NewLine();
     }
+    c.hasItems = true;
 }
 
 void JsonWriter::BeginObject() {
     BeforeValue();
     m_text += '{';
-    m_hasItems.push_back(false);
+    m_open.push_back({});
 }
 
 void JsonWriter::EndObject() {
-    bool hadItems = m_hasItems.back();
-    m_hasItems.pop_back();
-    if (hadItems) {
+    Container c = m_open.back();
+    m_open.pop_back();
+    if (c.hasItems) {
         NewLine();
     }
     m_text += '}';
-    if (m_hasItems.empty()) {
+    if (m_open.empty()) {
         m_text += '\n';
     }
 }
 
-void JsonWriter::BeginArray() {
+void JsonWriter::BeginArray(bool oneLine) {
     BeforeValue();
     m_text += '[';
-    m_hasItems.push_back(false);
+    m_open.push_back({false, oneLine});
 }
 
 void JsonWriter::EndArray() {
-    bool hadItems = m_hasItems.back();
-    m_hasItems.pop_back();
-    if (hadItems) {
+    Container c = m_open.back();
+    m_open.pop_back();
+    if (c.hasItems && !c.oneLine) {
         NewLine();
     }
     m_text += ']';

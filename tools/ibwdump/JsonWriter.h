@@ -10,7 +10,7 @@ class JsonWriter {
 public:
     void BeginObject();
     void EndObject();
-    void BeginArray();
+    void BeginArray(bool oneLine = false); // oneLine: items on the opening line, for short number lists
     void EndArray();
     void Key(const std::string& key);
     void String(const std::string& text);
@@ -26,7 +26,11 @@ private:
     void NewLine();
 
     std::string m_text;
-    std::vector<bool> m_hasItems; // per open container: has it an item already
+    struct Container {
+        bool hasItems = false;
+        bool oneLine = false;
+    };
+    std::vector<Container> m_open;
     bool m_afterKey = false;
 };
 
