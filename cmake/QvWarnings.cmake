@@ -5,7 +5,9 @@ function(qv_warnings target)
     if(MSVC)
         target_compile_options(${target} PRIVATE /W4 $<$<BOOL:${QV_WERROR}>:/WX>)
     else()
-        target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow=local
+        target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic
+                                                 $<$<CXX_COMPILER_ID:GNU>:-Wshadow=local>
+                                                 $<$<CXX_COMPILER_ID:Clang>:-Wshadow-uncaptured-local>
                                                  $<$<BOOL:${QV_WERROR}>:-Werror>)
     endif()
 endfunction()
