@@ -194,6 +194,24 @@ bool CRenderFacade::SetMeshParams(RenderHandle handle, const MeshParams& params)
     return true;
 }
 
+bool CRenderFacade::GetAxesOptions(RenderHandle handle, AxesOptions& options) {
+    const CMeshObject* mesh = AsMesh(handle);
+    if (mesh == nullptr || options.Size != sizeof(AxesOptions) ||
+        mesh->GetAxesOptions().Size != sizeof(AxesOptions))
+        return false;
+    options = mesh->GetAxesOptions();
+    return true;
+}
+
+bool CRenderFacade::SetAxesOptions(RenderHandle handle, const AxesOptions& options) {
+    CMeshObject* mesh = AsMesh(handle);
+    if (mesh == nullptr || options.Size != sizeof(AxesOptions) ||
+        mesh->GetAxesOptions().Size != sizeof(AxesOptions))
+        return false;
+    mesh->SetAxesOptions(options);
+    return true;
+}
+
 bool CRenderFacade::LoadMeshData(RenderHandle handle, const float* values, int count) {
     CMeshObject* mesh = AsMesh(handle);
     return mesh != nullptr && mesh->LoadMeshData(values, count) == count;

@@ -3,6 +3,7 @@
 // false, null or an empty result.
 #pragma once
 
+#include "render/AxesOptions.h"
 #include "render/ContextInfo.h"
 #include "render/MeshParams.h"
 #include "render/ViewState.h"
@@ -44,6 +45,9 @@ public:
     bool ReleaseMesh(RenderHandle mesh);
     bool GetMeshParams(RenderHandle mesh, MeshParams& params);
     bool SetMeshParams(RenderHandle mesh, const MeshParams& params);
+    // Refused unless the record's Size is 84 on both sides.
+    bool GetAxesOptions(RenderHandle mesh, AxesOptions& options);
+    bool SetAxesOptions(RenderHandle mesh, const AxesOptions& options);
     bool LoadMeshData(RenderHandle mesh, const float* values, int count);
     bool SetMeshColorTable(RenderHandle mesh, int key, bool use);
     bool SetOverlayMesh(RenderHandle mesh, RenderHandle overlay);

@@ -17,6 +17,8 @@ public:
 
     // Drops the texture; the next draw builds it again from the table.
     void DeleteTexture();
+    // The texture name the colour-bar drawer builds into when it is 0.
+    unsigned* TextureName() { return &texture; }
 
 private:
     int ticks = 5;

@@ -3,6 +3,8 @@
 
 #include "render/detail/CDrawEngineGeneric.h"
 
+#include "render/DrawText.h"
+
 #include "render/detail/CContextObject.h"
 #include "render/detail/CMeshComposite.h"
 #include "render/detail/CMeshObject.h"
@@ -81,4 +83,6 @@ void CDrawEngineGeneric::DrawAnaglyphFrame(const ViewState& state) {
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
 }
 
-void CDrawEngineGeneric::DrawOnscreenText(const ViewState&) {}
+void CDrawEngineGeneric::DrawOnscreenText(const ViewState& state) {
+    DrawOnscreenBlock(state);
+}

@@ -1,5 +1,12 @@
 // The scene: a list of mesh pointers re-validated before every use.
+#include <GL/glew.h>
+
 #include "render/detail/CMeshComposite.h"
+
+#include "render/AxesDrawer.h"
+#include "render/ColorBarDrawer.h"
+#include "render/detail/CColorTableObject.h"
+#include "render/detail/CContextObject.h"
 
 #include "render/detail/CColorBarObject.h"
 #include "render/detail/CMeshObject.h"
@@ -69,9 +76,22 @@ void CMeshComposite::Draw(CContextObject* context) {
     if (mesh == nullptr)
         return;
     mesh->Draw(context);
-    DrawAxes(*mesh);
+    DrawAxes(*context, *mesh);
 }
 
-void CMeshComposite::DrawAxes(const CMeshObject&) {}
+void CMeshComposite::DrawAxes(const CContextObject& context, const CMeshObject& mesh) {
+    ::DrawAxes(context.GetViewState(), mesh.GetAxesOptions(), mesh.GetMeshParams());
+}
 
-void CMeshComposite::DrawColorBar(const CContextObject*) {}
+void CMeshComposite::DrawColorBar(const CContextObject* context) {
+    CColorBarObject* bar = ColorBar();
+    const CMeshObject* mesh = FirstMesh();
+    const CColorTableObject* table = mesh != nullptr ? mesh->ValidTable() : nullptr;
+    if (context == nullptr || bar == nullptr || mesh == nullptr)
+        return;
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    ::DrawColorBar(context->GetViewState(), mesh->GetAxesOptions(), bar->TickCount(),
+                   table != nullptr ? table->Entries() : std::vector<ColorRGBA>{}, viewport[2], viewport[3],
+                   bar->TextureName());
+}

@@ -31,7 +31,7 @@ public:
 
 private:
     // Axes, ticks, labels and the bounding box of the drawn mesh belong to the axes module.
-    void DrawAxes(const CMeshObject& mesh);
+    void DrawAxes(const CContextObject& context, const CMeshObject& mesh);
 
     std::vector<CMeshObject*> meshes;
     CColorBarObject* colorBar = nullptr;

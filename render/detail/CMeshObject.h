@@ -1,6 +1,7 @@
 // One height-field surface: its heights, record, colour table, overlay and drawable copy.
 #pragma once
 
+#include "render/AxesOptions.h"
 #include "render/MeshParams.h"
 #include "render/detail/CBlockObject.h"
 #include "render/detail/CVideoMemoryMeshData.h"
@@ -28,6 +29,8 @@ public:
 
     MeshParams GetMeshParams() const;
     void SetMeshParams(const MeshParams& record);
+    AxesOptions GetAxesOptions() const { return axes; }
+    void SetAxesOptions(const AxesOptions& record) { axes = record; }
     // Returns the number of values taken.
     int LoadMeshData(const float* values, int count);
     // `table` null selects the mesh's own grey table.
@@ -45,12 +48,13 @@ public:
     const CVideoMemoryMeshData& GpuData() const { return *gpu; }
     const std::vector<int>& ColumnTable() const { return columnTable; }
     const std::vector<int>& RowTable() const { return rowTable; }
+    // The selected colour table when it is still registered (the colour bar shows it).
+    const CColorTableObject* ValidTable() const;
 
 private:
     bool Setup(int columns, int rows, int meshColumns, int meshRows);
     std::size_t PointCount() const;
     CMeshObject* ValidOverlay() const;
-    const CColorTableObject* ValidTable() const;
     MeshColorSource ColorSource() const;
     bool UpToDate() const;
     void RecolorNow();
@@ -61,6 +65,7 @@ private:
     int dataColumns = 0;
     int dataRows = 0;
     MeshParams params;
+    AxesOptions axes;
     std::vector<float> heights;
     std::vector<int> columnTable;
     std::vector<int> rowTable;
