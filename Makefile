@@ -20,7 +20,7 @@ build: configure
 	cmake --build $(BUILD)
 
 run: build
-	$(BUILD)/tools/ibwdump/ibwdump data/sample.ibw
+	$(BUILD)/app/QV3DViewer/vistrel-light data/sample.ibw
 
 # GL tests need a display: the whole suite runs inside one virtual X server.
 test: build

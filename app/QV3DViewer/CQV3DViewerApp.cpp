@@ -7,8 +7,7 @@
 #include "app/QV3DViewer/CQV3DViewerDoc.h"
 #include "app/QV3DViewer/CQV3DViewerView.h"
 #include "app/QV3DViewer/CommandIds.h"
-#include "ui/CProfileSettings.h"
-#include "ui/ViewerPreferences.h"
+#include "app/QV3DViewer/ViewPrefs.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -23,14 +22,12 @@ CQV3DViewerApp::~CQV3DViewerApp() = default;
 void CQV3DViewerApp::SetStoreNames() {
     QCoreApplication::setOrganizationName(QString::fromLatin1(kCompany));
     QCoreApplication::setApplicationName(QString::fromLatin1(kAppTitle));
-    CProfileSettings::SetSectionName(kSettingsSection);
+    SetPreferencesSection(kSettingsSection);
 }
 
 bool CQV3DViewerApp::InitInstance(const QString& file) {
     SetStoreNames();
-    if (!CProfileSettings::Load(CurrentPreferences)) {
-        CurrentPreferences = DefaultPreferences;
-    }
+    LoadCurrentPreferences();
     recentFiles.ReadList();
 
     document = std::make_unique<CQV3DViewerDoc>();

@@ -3,20 +3,82 @@
 #include "app/QV3DViewer/CChannelBar.h"
 #include "app/QV3DViewer/CMainFrame.h"
 #include "app/QV3DViewer/CQV3DViewerDoc.h"
+#include "app/QV3DViewer/CViewWindow.h"
+#include "app/QV3DViewer/CommandIds.h"
+#include "app/QV3DViewer/DragViewState.h"
 #include "render/Windows1252.h"
-#include "ui/ViewerPreferences.h"
+
+#include <QMouseEvent>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+namespace {
+
+int ButtonIndex(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return dragLeft;
+    case Qt::RightButton:
+        return dragRight;
+    case Qt::MiddleButton:
+        return dragMiddle;
+    default:
+        return -1;
+    }
+}
+
+unsigned KeyFlags(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? kKeyShift : 0u) |
+           (modifiers & Qt::ControlModifier ? kKeyControl : 0u);
+}
+
+} // namespace
 
 CQV3DViewerView::CQV3DViewerView(CQV3DViewerDoc* document_, CMainFrame* frame_)
-    : QWidget(frame_), document(document_), frame(frame_), mainPalette(CurrentPreferences.PaletteIndex) {
+    : QWidget(frame_), document(document_), frame(frame_), window(new CViewWindow) {
     setMinimumSize(200, 150);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(QWidget::createWindowContainer(window, this));
+    window->onPaint = [this] { Paint(); };
+    window->onPress = [this](QMouseEvent* e) { OnPress(e); };
+    window->onRelease = [this](QMouseEvent* e) { OnRelease(e); };
+    window->onMove = [this](QMouseEvent* e) { OnMove(e); };
+    window->onWheel = [this](QWheelEvent* e) { OnWheel(e); };
+    controller.paletteShown = [this](int index) { frame->ChannelBar()->SetPaletteSel(index); };
+    RegisterCommands();
+}
+
+CQV3DViewerView::~CQV3DViewerView() {
+    controller.Release();
+}
+
+void CQV3DViewerView::RegisterCommands() {
+    const std::pair<int, int> toggles[] = {{cmd::CommandHelp, 0x01},
+                                           {cmd::ViewInformation, 0x02},
+                                           {cmd::LightInformation, 0x10},
+                                           {cmd::StereoAnaglyph, 0x04}};
+    for (const auto& [command, bit] : toggles) {
+        frame->SetHandler(command, {[this, bit = bit] { ToggleTextFlag(bit); },
+                                    [this, bit = bit] { return (controller.GetTextFlags() & bit) != 0; }});
+    }
+}
+
+void CQV3DViewerView::ToggleTextFlag(int bit) {
+    controller.SetTextFlags(controller.GetTextFlags() ^ bit);
+    window->Repaint();
 }
 
 void CQV3DViewerView::OnInitialUpdate() {
-    const CIBWReader& reader = document->GetReader();
+    window->create();
+    controller.AttachWindow(window);
+    ViewController::RegisterColourTables();
+    CIBWReader& reader = document->GetReader();
     if (reader.GetChannel(0) == nullptr) {
+        window->Repaint();
         return;
     }
-    mainChannel = 0;
+    controller.SelectChannel(&reader, 0);
     CChannelBar* bar = frame->ChannelBar();
     bar->ResetChannels();
     for (int i = 0; i < reader.channelCount; ++i) {
@@ -25,19 +87,57 @@ void CQV3DViewerView::OnInitialUpdate() {
         }
     }
     bar->SetChannelSel(0);
-    bar->SetPaletteSel(mainPalette);
+    bar->SetPaletteSel(controller.MainPalette());
+    window->Repaint();
 }
 
 void CQV3DViewerView::OnChannel(int index) {
-    if (document->GetReader().GetChannel(index) == nullptr) {
-        return;
-    }
-    mainChannel = index;
-    frame->ChannelBar()->SetPaletteSel(mainPalette);
-    update();
+    controller.SelectChannel(&document->GetReader(), index);
+    frame->ChannelBar()->SetPaletteSel(controller.MainPalette());
+    window->Repaint();
 }
 
 void CQV3DViewerView::OnPalette(int index) {
-    mainPalette = index;
-    update();
+    controller.SetPalette(index);
+    window->Repaint();
+}
+
+void CQV3DViewerView::Paint() {
+    const qreal ratio = window->devicePixelRatio();
+    controller.Draw(static_cast<int>(window->width() * ratio), static_cast<int>(window->height() * ratio));
+}
+
+void CQV3DViewerView::OnPress(QMouseEvent* event) {
+    const int button = ButtonIndex(event->button());
+    if (button < 0 || captured) {
+        return;
+    }
+    captured = true;
+    pressButton = button;
+    const QPoint p = event->position().toPoint();
+    controller.MouseDown(pressButton, KeyFlags(event->modifiers()), p.x(), p.y());
+}
+
+void CQV3DViewerView::OnRelease(QMouseEvent* event) {
+    // Only the button that started the drag ends it.
+    if (!captured || ButtonIndex(event->button()) != pressButton) {
+        return;
+    }
+    captured = false;
+    const QPoint p = event->position().toPoint();
+    controller.MouseUp(pressButton, KeyFlags(event->modifiers()), p.x(), p.y());
+}
+
+void CQV3DViewerView::OnMove(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (captured && controller.MouseDrag(pressButton, KeyFlags(event->modifiers()), p.x(), p.y())) {
+        window->Repaint();
+    }
+}
+
+void CQV3DViewerView::OnWheel(QWheelEvent* event) {
+    const float steps = static_cast<float>(static_cast<std::int16_t>(event->angleDelta().y())) / 120.0f;
+    const QPoint p = event->position().toPoint();
+    controller.Wheel(0, KeyFlags(event->modifiers()), steps, p.x(), p.y());
+    window->Repaint();
 }

@@ -1,29 +1,49 @@
-// CQV3DViewerView: the one view of the document; it fills the channel bar from the document at
-// every initial update and handles the view's commands.
+// CQV3DViewerView: the one view of the document. It holds the view controller and its GL
+// window, draws nothing itself (every paint asks the render facade), and handles the view's
+// commands.
 #pragma once
+
+#include "app/QV3DViewer/PrintLayout.h"
+#include "app/QV3DViewer/ViewController.h"
 
 #include <QWidget>
 
 class CMainFrame;
 class CQV3DViewerDoc;
+class CViewWindow;
 
 class CQV3DViewerView : public QWidget {
 public:
     CQV3DViewerView(CQV3DViewerDoc* document, CMainFrame* frame);
+    ~CQV3DViewerView() override;
 
     // After every successful open and every new document.
     void OnInitialUpdate();
     // Channel-bar entry points.
     void OnChannel(int index);
     void OnPalette(int index);
+    // Flips one on-screen text bit and repaints.
+    void ToggleTextFlag(int bit);
 
     CQV3DViewerDoc* GetDocument() const { return document; }
-    int MainChannel() const { return mainChannel; }
-    int MainPalette() const { return mainPalette; }
+    ViewController& Controller() { return controller; }
+    CViewWindow* Window() const { return window; }
 
 private:
+    void RegisterCommands();
+    void OnPress(QMouseEvent* event);
+    void OnRelease(QMouseEvent* event);
+    void OnMove(QMouseEvent* event);
+    void OnWheel(QWheelEvent* event);
+    void Paint();
+
+    ViewController controller;
+    int pressButton = 0;
+    bool previewing = false;
+    PixelRect printRect;
+
     CQV3DViewerDoc* document;
     CMainFrame* frame;
-    int mainChannel = 0;
-    int mainPalette = 0;
+    CViewWindow* window;
+    bool captured = false;
 };

@@ -19,18 +19,17 @@
 
 namespace {
 
+// The program, started once, empty, as with no file on the command line.
 CQV3DViewerApp& App() {
-    return *static_cast<CQV3DViewerApp*>(QCoreApplication::instance());
+    auto& app = *static_cast<CQV3DViewerApp*>(QCoreApplication::instance());
+    if (app.MainFrame() == nullptr) {
+        EXPECT_TRUE(app.InitInstance(QString()));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(app.MainFrame()));
+    }
+    return app;
 }
 
-// Starts the program once, empty, as with no file on the command line.
 CMainFrame& Frame() {
-    static const bool started = [] {
-        const bool ok = App().InitInstance(QString());
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(App().MainFrame()));
-        return ok;
-    }();
-    EXPECT_TRUE(started);
     return *App().MainFrame();
 }
 
@@ -51,21 +50,26 @@ QMenu* TopMenu(const QString& title) {
     return nullptr;
 }
 
-// Answers the next message box and returns its text; empty when none came up.
+// Answers the message box that comes up while it lives and keeps its text.
 class BoxWatcher {
 public:
     BoxWatcher() {
-        QTimer::singleShot(200, [this] { Check(); });
+        QObject::connect(&timer, &QTimer::timeout, [this] { Check(); });
+        timer.start(50);
     }
     QString text;
 
 private:
     void Check() {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
-            box->accept();
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (box != nullptr && box->isVisible()) {
+                text = box->text();
+                box->done(QMessageBox::Ok);
+            }
         }
     }
+    QTimer timer;
 };
 
 QString OpenAndWatch(const QString& path, bool& opened) {

@@ -1,0 +1,430 @@
+#include "app/QV3DViewer/ViewController.h"
+
+#include "app/QV3DViewer/AutoRange.h"
+#include "app/QV3DViewer/AxesLabels.h"
+#include "app/QV3DViewer/ChannelMeshSize.h"
+#include "app/QV3DViewer/ChannelPalette.h"
+#include "app/QV3DViewer/DragViewState.h"
+#include "app/QV3DViewer/NoteDisplayRange.h"
+#include "ibw/CIBWReader.h"
+#include "render/CColorTableHandler.h"
+
+#include <algorithm>
+
+namespace {
+
+CRenderFacade& Facade() {
+    return CRenderFacade::Instance();
+}
+
+ColorRGBA ToColor(const Rgba& c) {
+    return {c[0], c[1], c[2], c[3]};
+}
+
+constexpr int kMaxRegisteredEntries = 512;
+
+} // namespace
+
+ViewController::ViewController() : prefs(CurrentViewPrefs()) {
+    mainPalette = prefs.PaletteIndex;
+    overlayPalette = prefs.PaletteIndex;
+}
+
+ViewController::~ViewController() {
+    Release();
+}
+
+void ViewController::SetViewState(ViewState state) {
+    if (context == nullptr) {
+        return;
+    }
+    state.TextFlags = textFlags;
+    Facade().SetViewState(context, state);
+}
+
+bool ViewController::AttachWindow(QWindow* window) {
+    Release();
+    context = Facade().CreateWindowContext(window);
+    if (context == nullptr) {
+        return false;
+    }
+    ViewState state;
+    Facade().GetViewState(context, state);
+    state.Rotate = 0;
+    state.Pitch = 30;
+    state.Projection = prefs.OrthoProjection ? 1 : 0;
+    state.Zoom = prefs.ZoomFactor;
+    state.ShowLights = true;
+    state.ShowColorbar = prefs.ShowColorbar;
+    state.Anaglyph = false;
+    state.BackColor = ToColor(prefs.BackColor);
+    state.LightColor = ToColor(prefs.LightColor);
+    state.OnscreenTextColor = ToColor(prefs.OnscreenTextColor);
+    SetViewState(state);
+    return true;
+}
+
+void ViewController::ReleaseMesh(RenderHandle& mesh) {
+    if (mesh == nullptr) {
+        return;
+    }
+    Facade().RemoveMeshFromScene(context, mesh);
+    Facade().ReleaseMesh(mesh);
+    mesh = nullptr;
+}
+
+void ViewController::Release() {
+    ReleaseMesh(overlayMesh);
+    ReleaseMesh(mainMesh);
+    if (context != nullptr) {
+        Facade().ReleaseContext(context);
+        context = nullptr;
+    }
+    mainRanges.clear();
+    overlayRanges.clear();
+    rangeCapacity = 0;
+}
+
+void ViewController::Draw(int width, int height) {
+    if (context != nullptr) {
+        Facade().DrawContext(context, width, height);
+    }
+}
+
+void ViewController::RegisterColourTables() {
+    static bool registered = false;
+    if (registered) {
+        return;
+    }
+    registered = true;
+    const CColorTableHandler tables;
+    for (int i = 0; i < CColorTableHandler::GetTableCount(); ++i) {
+        std::vector<std::uint32_t> entries(kMaxRegisteredEntries);
+        const int count = tables.FillEntries(i, entries.data(), kMaxRegisteredEntries);
+        Facade().SetColorTable(i, entries.data(), count);
+    }
+}
+
+bool ViewController::SelectChannel(CIBWReader* reader_, int index) {
+    reader = reader_;
+    if (reader == nullptr || reader->GetChannel(index) == nullptr) {
+        return false;
+    }
+    ViewState state;
+    if (ReadViewState(state)) {
+        state.Zoom = prefs.ZoomFactor;
+        state.BackColor = ToColor(prefs.BackColor);
+        state.ShowLights = prefs.ShowLights;
+        SetViewState(state);
+    }
+    ReleaseMesh(mainMesh);
+    if (mainRanges.empty() || rangeCapacity < reader->channelCount) {
+        rangeCapacity = reader->channelCount;
+        mainRanges.assign(static_cast<std::size_t>(rangeCapacity), SavedRange{});
+        overlayRanges.assign(static_cast<std::size_t>(rangeCapacity), SavedRange{});
+    }
+    mainMesh = CreateChannelMesh(index, false);
+    const std::string named = reader->GetNoteValue("ColorMap " + std::to_string(index));
+    SetPalette(ChooseChannelPalette(named, prefs.UseChannelPalette, prefs.PaletteIndex, mainPalette));
+    if (mainMesh != nullptr) {
+        Facade().AddMeshToScene(context, mainMesh);
+    }
+    mainChannel = index;
+    return true;
+}
+
+RenderHandle ViewController::CreateChannelMesh(int index, bool overlay) {
+    const CIBWChannel* channel = reader == nullptr ? nullptr : reader->GetChannel(index);
+    if (channel == nullptr) {
+        return nullptr;
+    }
+    // Decimation follows the application-wide record, not the working copy.
+    const ViewPrefs current = CurrentViewPrefs();
+    const ChannelMeshSize size =
+        ChooseChannelMeshSize(channel->columns, channel->rows, current.DecimationEnable,
+                              current.XDecimationThreshold, current.YDecimationThreshold);
+    RenderHandle mesh = size.decimated ? Facade().CreateDecimatedMesh(channel->columns, channel->rows,
+                                                                      size.columns, size.rows)
+                                       : Facade().CreateMesh(channel->columns, channel->rows);
+    if (mesh == nullptr) {
+        return nullptr;
+    }
+    MeshParams params;
+    Facade().GetMeshParams(mesh, params);
+    params.XOffset = static_cast<float>(channel->xStart);
+    params.XExtent = static_cast<float>(channel->xExtent);
+    params.YOffset = static_cast<float>(channel->yStart);
+    params.YExtent = static_cast<float>(channel->yExtent);
+    params.ZScale = prefs.ZAspectRatio;
+    const std::vector<SavedRange>& ranges = overlay ? overlayRanges : mainRanges;
+    const std::size_t slot = static_cast<std::size_t>(index);
+    if (slot < ranges.size() && ranges[slot].valid) {
+        params.ZRange = ranges[slot].range;
+        params.ZOffset = ranges[slot].lower;
+        params.ZScale = ranges[slot].zScale;
+    } else {
+        const std::string suffix = " " + std::to_string(index);
+        const DisplayRange range = prefs.AutoScaleChannel
+                                       ? AutoRange(*channel)
+                                       : NoteDisplayRange(reader->GetNoteValue("Display Offset" + suffix),
+                                                          reader->GetNoteValue("Display Range" + suffix));
+        params.ZRange = range.range;
+        params.ZOffset = range.lower;
+    }
+    params.SpecularFactor = prefs.SpecularFactor;
+    params.ZClamp = prefs.ClipMode == 1 ? 1 : 0;
+    params.ZClip = prefs.ClipMode == 2 ? 1 : 0;
+    params.Specular = prefs.SpecularEnabled ? 1 : 0;
+    params.NaNColor = ToColor(prefs.NaNColor);
+    Facade().SetMeshParams(mesh, params);
+    SetupAxes(*channel, mesh);
+    Facade().LoadMeshData(mesh, channel->data, channel->points);
+    return mesh;
+}
+
+bool ViewController::SetupAxes(const CIBWChannel& channel, RenderHandle mesh) {
+    MeshParams params;
+    if (!Facade().GetMeshParams(mesh, params)) {
+        return false;
+    }
+    const AxesLabels labels = ComputeAxesLabels(channel, params.ZRange, params.ZOffset, params.ZScale);
+    // The surface is laid out in label units from 0; its heights stay in the channel's unit.
+    params.XOffset = 0;
+    params.XExtent = labels.xExtent;
+    params.YOffset = 0;
+    params.YExtent = labels.yExtent;
+    return Facade().SetMeshParams(mesh, params);
+}
+
+bool ViewController::ApplyPalette(RenderHandle mesh, int index) {
+    if (mesh == nullptr) {
+        return false;
+    }
+    CColorTableHandler tables;
+    tables.invert = prefs.InvertPalette;
+    tables.negative = prefs.NegativePalette;
+    std::vector<std::uint32_t> entries;
+    const int count = tables.AllocEntries(index, &entries);
+    Facade().SetColorTable(index, entries.data(), count);
+    return Facade().SetMeshColorTable(mesh, index, true);
+}
+
+bool ViewController::SetPalette(int index) {
+    if (overlayMesh != nullptr) {
+        ApplyPalette(overlayMesh, index);
+        ApplyPalette(mainMesh, index);
+        Facade().SetOverlayMesh(mainMesh, overlayMesh);
+        mainPalette = index;
+        overlayPalette = index;
+    } else if (mainMesh != nullptr) {
+        ApplyPalette(mainMesh, index);
+        mainPalette = index;
+    } else {
+        return false;
+    }
+    if (paletteShown) {
+        paletteShown(mainPalette);
+    }
+    return true;
+}
+
+bool ViewController::SetOverlayPalette(int index) {
+    if (overlayMesh == nullptr) {
+        return false;
+    }
+    ApplyPalette(overlayMesh, index);
+    overlayPalette = index;
+    return true;
+}
+
+bool ViewController::SelectOverlayChannel(int index) {
+    if (index < 0) {
+        if (overlayMesh == nullptr) {
+            return false;
+        }
+        Facade().SetOverlayMesh(mainMesh, nullptr);
+        Facade().ReleaseMesh(overlayMesh);
+        overlayMesh = nullptr;
+        return true;
+    }
+    if (reader == nullptr || reader->GetChannel(index) == nullptr) {
+        return false;
+    }
+    if (overlayMesh != nullptr) {
+        Facade().SetOverlayMesh(mainMesh, nullptr);
+        Facade().ReleaseMesh(overlayMesh);
+    }
+    overlayMesh = CreateChannelMesh(index, true);
+    overlayChannel = index;
+    SetOverlayPalette(mainPalette);
+    return Facade().SetOverlayMesh(mainMesh, overlayMesh);
+}
+
+void ViewController::SaveRange(RenderHandle mesh, std::vector<SavedRange>& ranges, int channel,
+                               const MeshParams& params) {
+    const std::size_t slot = static_cast<std::size_t>(channel);
+    if (slot < ranges.size()) {
+        ranges[slot] = {true, params.ZRange, params.ZOffset, params.ZScale};
+    }
+    Facade().SetMeshParams(mesh, params);
+    if (const CIBWChannel* shown = reader == nullptr ? nullptr : reader->GetChannel(channel)) {
+        SetupAxes(*shown, mesh);
+    }
+}
+
+void ViewController::SaveMainRange(const MeshParams& params) {
+    if (mainMesh != nullptr) {
+        SaveRange(mainMesh, mainRanges, mainChannel, params);
+    }
+}
+
+void ViewController::SaveOverlayRange(const MeshParams& params) {
+    if (overlayMesh != nullptr) {
+        SaveRange(overlayMesh, overlayRanges, overlayChannel, params);
+    }
+}
+
+const CIBWChannel* ViewController::GetCurrentChannel() const {
+    return reader == nullptr ? nullptr : reader->GetChannel(mainChannel);
+}
+
+const CIBWChannel* ViewController::GetOverlayChannel() const {
+    return reader == nullptr || overlayMesh == nullptr ? nullptr : reader->GetChannel(overlayChannel);
+}
+
+std::string ViewController::GetZUnit() const {
+    const CIBWChannel* channel = GetCurrentChannel();
+    return channel == nullptr ? std::string() : channel->zUnit;
+}
+
+void ViewController::MouseDown(int button, unsigned keyFlags, int x, int y) {
+    (void)button;
+    (void)keyFlags;
+    pressX = x;
+    pressY = y;
+    ReadViewState(pressState);
+}
+
+void ViewController::MouseUp(int button, unsigned keyFlags, int x, int y) {
+    (void)button;
+    (void)keyFlags;
+    pressX = x;
+    pressY = y;
+}
+
+bool ViewController::MouseDrag(int button, unsigned keyFlags, int x, int y) {
+    ViewState state = pressState;
+    const bool changed = ApplyDrag(state, button, keyFlags, x - pressX, y - pressY);
+    if (changed) {
+        SetViewState(state);
+    }
+    if (changeHook != nullptr) {
+        changeHook(changeHookContext);
+    }
+    return changed;
+}
+
+void ViewController::Wheel(int flag, unsigned keyFlags, float steps, int x, int y) {
+    (void)keyFlags;
+    (void)x;
+    (void)y;
+    if (flag != 0) {
+        return;
+    }
+    ViewState state;
+    ReadViewState(state);
+    ApplyWheel(state, steps);
+    SetViewState(state);
+    if (changeHook != nullptr) {
+        changeHook(changeHookContext);
+    }
+}
+
+bool ViewController::ReadViewState(ViewState& out) const {
+    return context != nullptr && Facade().GetViewState(context, out);
+}
+
+void ViewController::WriteViewState(const ViewState& state) {
+    SetViewState(state);
+}
+
+void ViewController::SetTextFlags(int bits) {
+    ViewState state;
+    ReadViewState(state);
+    textFlags = bits;
+    SetViewState(state);
+}
+
+void ViewController::ApplyPreferences(const ViewPrefs& next) {
+    ViewState state;
+    if (ReadViewState(state)) {
+        state.Projection = next.OrthoProjection ? 1 : 0;
+        state.ShowColorbar = next.ShowColorbar;
+        state.ShowLights = next.ShowLights;
+        state.BackColor = ToColor(next.BackColor);
+        state.LightColor = ToColor(next.LightColor);
+        state.OnscreenTextColor = ToColor(next.OnscreenTextColor);
+        state.Anaglyph = next.Anaglyph;
+        SetViewState(state);
+    }
+    if (mainMesh == nullptr) {
+        prefs = next;
+        return;
+    }
+    MeshParams params;
+    Facade().GetMeshParams(mainMesh, params);
+    params.SpecularFactor = next.SpecularFactor;
+    params.ZClamp = next.ClipMode == 1 ? 1 : 0;
+    params.ZClip = next.ClipMode == 2 ? 1 : 0;
+    params.Specular = next.SpecularEnabled ? 1 : 0;
+    params.NaNColor = ToColor(next.NaNColor);
+    const CIBWChannel* channel = GetCurrentChannel();
+    if (next.ZAspect1To1 && channel != nullptr && !prefs.ZAspect1To1 && channel->xExtent != 0) {
+        params.ZScale = params.ZRange / static_cast<float>(channel->xExtent);
+    }
+    Facade().SetMeshParams(mainMesh, params);
+    const bool recolour = next.NegativePalette != prefs.NegativePalette ||
+                          next.InvertPalette != prefs.InvertPalette || next.Anaglyph != prefs.Anaglyph;
+    prefs = next;
+    if (recolour) {
+        SetPalette(mainPalette);
+    }
+}
+
+bool ViewController::GetMainMeshParams(MeshParams& out) const {
+    return mainMesh != nullptr && Facade().GetMeshParams(mainMesh, out);
+}
+
+bool ViewController::GetOverlayMeshParams(MeshParams& out) const {
+    return overlayMesh != nullptr && Facade().GetMeshParams(overlayMesh, out);
+}
+
+void ViewController::SetChangeHook(void (*hook)(void*), void* hookContext) {
+    changeHook = hook;
+    changeHookContext = hookContext;
+}
+
+bool ViewController::ExportMeshStl(const std::string& path, bool withColor) {
+    return Facade().ExportStl(path, mainMesh, true, withColor);
+}
+
+bool ViewController::ExportMeshVrml(const std::string& path) {
+    return Facade().ExportVrml(path, mainMesh);
+}
+
+std::vector<std::uint8_t> ViewController::RenderBitmap(int width, int height) const {
+    if (context == nullptr) {
+        return {};
+    }
+    ContextInfo info;
+    Facade().GetContextInfo(context, info);
+    RenderHandle memory = Facade().CreateMemoryContext(info.Window, nullptr);
+    if (memory == nullptr) {
+        return {};
+    }
+    Facade().ShareScene(memory, context);
+    std::vector<std::uint8_t> dib = Facade().RenderToDib(memory, width, height, true);
+    Facade().UnshareScene(memory);
+    Facade().ReleaseContext(memory);
+    return dib;
+}

@@ -1,0 +1,105 @@
+// ViewController: owns every render object of the view (window context, main and overlay
+// meshes), keeps the view's working copy of the preferences, turns channels into meshes and
+// mouse input into view-state changes. All render work goes through the render facade.
+#pragma once
+
+#include "app/QV3DViewer/ViewPrefs.h"
+#include "render/CRenderFacade.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CIBWReader;
+struct CIBWChannel;
+
+struct SavedRange {
+    bool valid = false;
+    float range = 0;  // MeshParams.ZRange
+    float lower = 0;  // MeshParams.ZOffset
+    float zScale = 0; // MeshParams.ZScale
+};
+
+class ViewController {
+public:
+    ViewController();
+    virtual ~ViewController();
+    ViewController(const ViewController&) = delete;
+    ViewController& operator=(const ViewController&) = delete;
+
+    // Window and frame.
+    bool AttachWindow(QWindow* window);
+    void Release();
+    void Draw(int width, int height);
+
+    // Channels and colour tables.
+    bool SelectChannel(CIBWReader* reader, int index);
+    bool SelectOverlayChannel(int index); // negative removes the overlay
+    bool SetPalette(int index);
+    bool SetOverlayPalette(int index);
+    static void RegisterColourTables();
+    void SaveMainRange(const MeshParams& params);
+    void SaveOverlayRange(const MeshParams& params);
+    const CIBWChannel* GetCurrentChannel() const;
+    const CIBWChannel* GetOverlayChannel() const;
+    std::string GetZUnit() const;
+
+    // Mouse. Buttons: 0 left, 1 right, 2 middle; key flags 0x04 Shift, 0x08 Ctrl.
+    void MouseDown(int button, unsigned keyFlags, int x, int y);
+    void MouseUp(int button, unsigned keyFlags, int x, int y);
+    bool MouseDrag(int button, unsigned keyFlags, int x, int y);
+    void Wheel(int flag, unsigned keyFlags, float steps, int x, int y);
+
+    // State access.
+    bool ReadViewState(ViewState& out) const;
+    void WriteViewState(const ViewState& state);
+    void SetTextFlags(int bits);
+    int GetTextFlags() const { return textFlags; }
+    ViewPrefs GetPreferences() const { return prefs; }
+    void ApplyPreferences(const ViewPrefs& next);
+    bool GetMainMeshParams(MeshParams& out) const;
+    bool GetOverlayMeshParams(MeshParams& out) const;
+    void SetChangeHook(void (*hook)(void*), void* context);
+
+    // Output.
+    bool ExportMeshStl(const std::string& path, bool withColor);
+    bool ExportMeshVrml(const std::string& path);
+    // An off-screen frame of the view as a bottom-up 24-bit bitmap; empty without a context.
+    std::vector<std::uint8_t> RenderBitmap(int width, int height) const;
+
+    int MainPalette() const { return mainPalette; }
+    int OverlayPalette() const { return overlayPalette; }
+    int MainChannel() const { return mainChannel; }
+    RenderHandle Context() const { return context; }
+    RenderHandle MainMesh() const { return mainMesh; }
+    RenderHandle OverlayMesh() const { return overlayMesh; }
+    // The channel bar shows the table each time SetPalette changes it.
+    std::function<void(int)> paletteShown;
+
+private:
+    RenderHandle CreateChannelMesh(int index, bool overlay);
+    bool ApplyPalette(RenderHandle mesh, int index);
+    bool SetupAxes(const CIBWChannel& channel, RenderHandle mesh);
+    void SetViewState(ViewState state);
+    void ReleaseMesh(RenderHandle& mesh);
+    void SaveRange(RenderHandle mesh, std::vector<SavedRange>& ranges, int channel, const MeshParams& params);
+
+    ViewState pressState;
+    int pressX = 0;
+    int pressY = 0;
+    int mainPalette = 0;
+    int overlayPalette = 0;
+    void (*changeHook)(void*) = nullptr;
+    void* changeHookContext = nullptr;
+    ViewPrefs prefs;
+    RenderHandle context = nullptr;
+    RenderHandle mainMesh = nullptr;
+    RenderHandle overlayMesh = nullptr;
+    std::vector<SavedRange> mainRanges;
+    std::vector<SavedRange> overlayRanges;
+    int rangeCapacity = 0;
+    CIBWReader* reader = nullptr;
+    int mainChannel = 0;
+    int overlayChannel = 0;
+    int textFlags = 0;
+};

@@ -1,0 +1,168 @@
+#include "app/QV3DViewer/CChannelBar.h"
+#include "app/QV3DViewer/CChannelBarCombo.h"
+#include "app/QV3DViewer/CMainFrame.h"
+#include "app/QV3DViewer/CQV3DViewerApp.h"
+#include "app/QV3DViewer/CQV3DViewerDoc.h"
+#include "app/QV3DViewer/CQV3DViewerView.h"
+#include "app/QV3DViewer/CViewWindow.h"
+#include "app/QV3DViewer/CommandIds.h"
+#include "ibw/CIBWChannel.h"
+
+#include "AppTestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QImage>
+#include <QScreen>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+CQV3DViewerApp& App() {
+    return *static_cast<CQV3DViewerApp*>(QCoreApplication::instance());
+}
+
+// A 64 x 48 image of two channels: a tilted plane and a ripple.
+ibwgen::WaveSpec PlaneSpec() {
+    ibwgen::WaveSpec spec = apptest::ImageSpec(64, 48, {"HeightRetrace", "AmplitudeRetrace"});
+    spec.spacing = {1e-7, 1e-7, 1, 1};
+    for (int j = 0; j < 48; ++j) {
+        for (int i = 0; i < 64; ++i) {
+            spec.values[static_cast<std::size_t>(i + j * 64)] = static_cast<float>((i + j) * 1e-9);
+            spec.values[static_cast<std::size_t>(64 * 48 + i + j * 64)] =
+                std::sin(static_cast<float>(i) * 0.3f);
+        }
+    }
+    return spec;
+}
+
+class View : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (App().MainFrame() == nullptr) {
+            ASSERT_TRUE(App().InitInstance(QString()));
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(App().MainFrame()));
+        }
+    }
+    void SetUp() override {
+        file = std::make_unique<apptest::TempFile>(PlaneSpec());
+        ASSERT_NE(App().OpenDocumentFile(QString::fromStdString(file->path())), nullptr);
+        QTest::qWait(200);
+    }
+    ViewController& Controller() { return App().View()->Controller(); }
+    std::unique_ptr<apptest::TempFile> file;
+};
+
+bool Coloured(QRgb c) {
+    const int r = qRed(c), g = qGreen(c), b = qBlue(c);
+    return std::max({r, g, b}) - std::min({r, g, b}) > 40;
+}
+
+// The bottom-up 24-bit bitmap of an off-screen frame as an image.
+QImage FromDib(const std::vector<std::uint8_t>& dib, int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
+    if (dib.size() < 40 + stride * static_cast<std::size_t>(height)) {
+        return {};
+    }
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* row = dib.data() + 40 + stride * static_cast<std::size_t>(height - 1 - y);
+        for (int x = 0; x < width; ++x) {
+            image.setPixel(x, y, qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]));
+        }
+    }
+    return image;
+}
+
+TEST_F(View, ShowsTheSurfaceAndTheColourBar) {
+    // The screen as a person sees it, kept for looking at; the checks use an off-screen frame of
+    // the same scene, which other windows on the shared display cannot cover.
+    QTest::qWait(300);
+    App().primaryScreen()->grabWindow(0).save(QStringLiteral(QT_TESTCASE_BUILDDIR "/viewer_screenshot.png"));
+    const int width = 640;
+    const int height = 480;
+    const QImage frame = FromDib(Controller().RenderBitmap(width, height), width, height);
+    ASSERT_FALSE(frame.isNull());
+    frame.save(QStringLiteral(QT_TESTCASE_BUILDDIR "/viewer_frame.png"));
+    int surface = 0;
+    int bar = 0;
+    for (int y = 0; y < height; y += 2) {
+        for (int x = 0; x < width; x += 2) {
+            if (Coloured(frame.pixel(x, y))) {
+                ++(x > width - 45 ? bar : surface);
+            }
+        }
+    }
+    EXPECT_GT(surface, 2000) << "surface pixels";
+    EXPECT_GT(bar, 50) << "colour-bar pixels";
+    // The background is the preferences' white.
+    EXPECT_EQ(frame.pixel(5, 5) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+TEST_F(View, DragsStartFromThePressState) {
+    ViewState before;
+    ASSERT_TRUE(Controller().ReadViewState(before));
+    EXPECT_FLOAT_EQ(before.Pitch, 30.0f);
+    Controller().MouseDown(0, 0, 100, 100);
+    Controller().MouseDrag(0, 0, 400, 7);
+    EXPECT_TRUE(Controller().MouseDrag(0, 0, 110, 80));
+    ViewState after;
+    ASSERT_TRUE(Controller().ReadViewState(after));
+    EXPECT_FLOAT_EQ(after.Rotate - before.Rotate, 3.0f);
+    EXPECT_FLOAT_EQ(after.Pitch - before.Pitch, 6.0f);
+    static int hookCalls = 0;
+    Controller().SetChangeHook([](void*) { ++hookCalls; }, nullptr);
+    EXPECT_FALSE(Controller().MouseDrag(0, 0x04 | 0x08, 150, 150));
+    EXPECT_EQ(hookCalls, 1);
+    Controller().Wheel(0, 0, 3.0f, 0, 0);
+    ViewState wheeled;
+    Controller().ReadViewState(wheeled);
+    EXPECT_NEAR(wheeled.Zoom, after.Zoom - 0.3f, 1e-6);
+    Controller().SetChangeHook(nullptr, nullptr);
+}
+
+TEST_F(View, TextTogglesAreIndependentAndChecked) {
+    CMainFrame& frame = *App().MainFrame();
+    EXPECT_TRUE(frame.OnCommand(cmd::CommandHelp));
+    EXPECT_TRUE(frame.OnCommand(cmd::LightInformation));
+    ViewState state;
+    Controller().ReadViewState(state);
+    EXPECT_EQ(state.TextFlags, 0x11);
+    EXPECT_TRUE(frame.MenuAction(cmd::CommandHelp)->isChecked());
+    EXPECT_FALSE(frame.MenuAction(cmd::ViewInformation)->isChecked());
+    frame.OnCommand(cmd::CommandHelp);
+    frame.OnCommand(cmd::LightInformation);
+    Controller().ReadViewState(state);
+    EXPECT_EQ(state.TextFlags, 0);
+    EXPECT_FALSE(frame.MenuAction(cmd::LightInformation)->isChecked());
+}
+
+TEST_F(View, ChannelAndColourTableListsSwitchTheSurface) {
+    CChannelBar* bar = App().MainFrame()->ChannelBar();
+    ASSERT_EQ(bar->ChannelList()->count(), 2);
+    bar->OnListChanged(CChannelBar::kChannelListId, 1);
+    EXPECT_EQ(Controller().MainChannel(), 1);
+    EXPECT_EQ(Controller().GetCurrentChannel()->name, "AmplitudeRetrace");
+    bar->OnListChanged(CChannelBar::kPaletteListId, 3);
+    EXPECT_EQ(Controller().MainPalette(), 3);
+    EXPECT_EQ(bar->PaletteList()->currentIndex(), 3);
+    // A channel index beyond the file changes nothing.
+    EXPECT_FALSE(Controller().SelectChannel(&App().Document()->GetReader(), 7));
+    EXPECT_EQ(Controller().MainChannel(), 1);
+}
+
+TEST_F(View, SceneUsesTheDecimationAndLabelUnits) {
+    MeshParams params;
+    ASSERT_TRUE(Controller().GetMainMeshParams(params));
+    EXPECT_EQ(params.Columns, 64);
+    EXPECT_EQ(params.Rows, 48);
+    // 6.3 um by 4.7 um, laid out in label units.
+    EXPECT_NEAR(params.XExtent, 6.3f, 1e-4);
+    EXPECT_NEAR(params.YExtent, 4.7f, 1e-4);
+    EXPECT_EQ(params.XOffset, 0.0f);
+}
+
+} // namespace
