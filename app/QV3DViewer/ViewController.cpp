@@ -22,6 +22,18 @@ ColorRGBA ToColor(const Rgba& c) {
 }
 
 constexpr int kMaxRegisteredEntries = 512;
+constexpr std::uint16_t kLabelBits = 0x017F;
+constexpr std::uint16_t kLabelMask = 0xFE80;
+
+// Unit texts of the axes record hold at most 7 bytes and a terminator.
+void CopyUnit(char (&out)[8], const std::string& unit) {
+    std::fill(std::begin(out), std::end(out), '\0');
+    unit.copy(out, sizeof(out) - 1);
+}
+
+void SetBit(std::uint16_t& word, std::uint16_t bit, bool on) {
+    word = static_cast<std::uint16_t>(on ? (word | bit) : (word & ~bit));
+}
 
 } // namespace
 
@@ -187,7 +199,31 @@ bool ViewController::SetupAxes(const CIBWChannel& channel, RenderHandle mesh) {
     if (!Facade().GetMeshParams(mesh, params)) {
         return false;
     }
+    AxesOptions axes;
+    axes.Size = sizeof(AxesOptions);
+    Facade().GetAxesOptions(mesh, axes);
+    if (prefs.ShowBoundingBox) {
+        axes.Flags |= AxesBoundingBox;
+    }
+    if (prefs.ShowLabels) {
+        axes.Flags |= kLabelBits;
+    }
     const AxesLabels labels = ComputeAxesLabels(channel, params.ZRange, params.ZOffset, params.ZScale);
+    axes.XTickCount = static_cast<std::uint16_t>(labels.x.count);
+    axes.XTickStep = labels.x.step;
+    axes.XDecimals = static_cast<std::int16_t>(labels.x.decimals);
+    axes.YTickCount = static_cast<std::uint16_t>(labels.y.count);
+    axes.YTickStep = labels.y.step;
+    axes.YDecimals = static_cast<std::int16_t>(labels.y.decimals);
+    axes.ZTickCount = static_cast<std::int16_t>(labels.z.count);
+    axes.ZTickStep = labels.z.step;
+    axes.ZDecimals = static_cast<std::int16_t>(labels.z.decimals);
+    axes.ZLabelRange = labels.zLabelRange;
+    axes.ZLabelOffset = labels.zLabelOffset;
+    CopyUnit(axes.XUnitText, labels.xUnit);
+    CopyUnit(axes.YUnitText, labels.yUnit);
+    CopyUnit(axes.ZUnitText, labels.zUnit);
+    Facade().SetAxesOptions(mesh, axes);
     // The surface is laid out in label units from 0; its heights stay in the channel's unit.
     params.XOffset = 0;
     params.XExtent = labels.xExtent;
@@ -383,6 +419,19 @@ void ViewController::ApplyPreferences(const ViewPrefs& next) {
         params.ZScale = params.ZRange / static_cast<float>(channel->xExtent);
     }
     Facade().SetMeshParams(mainMesh, params);
+    AxesOptions axes;
+    axes.Size = sizeof(AxesOptions);
+    Facade().GetAxesOptions(mainMesh, axes);
+    SetBit(axes.Flags, AxesBoundingBox, next.ShowBoundingBox);
+    axes.Flags =
+        static_cast<std::uint16_t>(next.ShowLabels ? (axes.Flags | kLabelBits) : (axes.Flags & kLabelMask));
+    SetBit(axes.ZOptions, kAxesAbsoluteZ, next.AbsoluteZ);
+    axes.Flags |= AxesAutoLabelColor;
+    Facade().SetAxesOptions(mainMesh, axes);
+    if (overlayMesh != nullptr && Facade().GetAxesOptions(overlayMesh, axes)) {
+        SetBit(axes.ZOptions, kAxesAbsoluteZ, next.AbsoluteZOverlay);
+        Facade().SetAxesOptions(overlayMesh, axes);
+    }
     const bool recolour = next.NegativePalette != prefs.NegativePalette ||
                           next.InvertPalette != prefs.InvertPalette || next.Anaglyph != prefs.Anaglyph;
     prefs = next;

@@ -163,6 +163,12 @@ TEST_F(View, SceneUsesTheDecimationAndLabelUnits) {
     EXPECT_NEAR(params.XExtent, 6.3f, 1e-4);
     EXPECT_NEAR(params.YExtent, 4.7f, 1e-4);
     EXPECT_EQ(params.XOffset, 0.0f);
+    AxesOptions axes;
+    ASSERT_TRUE(CRenderFacade::Instance().GetAxesOptions(Controller().MainMesh(), axes));
+    EXPECT_EQ(std::string(axes.XUnitText), "\xB5m");
+    EXPECT_EQ(axes.Flags & 0x017F, 0x017F);
+    // 6.3 in steps of 1: ticks 0 to 6.
+    EXPECT_EQ(axes.XTickCount, 7);
 }
 
 } // namespace
