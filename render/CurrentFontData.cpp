@@ -12,9 +12,10 @@
 
 namespace {
 
+// Never destroyed: a share group may die during static destruction and still erase its entry.
 std::map<const QOpenGLContextGroup*, std::unique_ptr<CFontData>>& FontSets() {
-    static std::map<const QOpenGLContextGroup*, std::unique_ptr<CFontData>> sets;
-    return sets;
+    static auto* sets = new std::map<const QOpenGLContextGroup*, std::unique_ptr<CFontData>>;
+    return *sets;
 }
 
 } // namespace
