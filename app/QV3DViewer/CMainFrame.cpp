@@ -43,8 +43,12 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     controlBar = new QDockWidget(this);
     controlBar->setObjectName(QStringLiteral("ControlBar"));
     controlBar->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    controlBar->setTitleBarWidget(new QWidget(controlBar));
-    controlBar->setWidget(new QWidget(controlBar));
+    auto* titleBar = new QWidget(controlBar);
+    titleBar->setFixedHeight(0);
+    controlBar->setTitleBarWidget(titleBar);
+    auto* place = new QWidget(controlBar);
+    place->setMinimumHeight(24);
+    controlBar->setWidget(place);
     addDockWidget(Qt::BottomDockWidgetArea, controlBar);
 
     SetHandler(cmd::ControlBar, {[this] { ShowControlBar(controlBar->isHidden()); },
