@@ -24,7 +24,7 @@ run: build
 
 # GL tests need a display: the whole suite runs inside one virtual X server.
 test: build
-	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir $(BUILD) --output-on-failure -j2
+	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir $(BUILD) --output-on-failure -j2 --timeout 300
 
 # Every libFuzzer target (tests/fuzz/fuzz_*) runs for FUZZ_SECONDS under ASan and UBSan,
 # starting from the seed corpus that its seed generator writes.
