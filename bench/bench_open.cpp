@@ -33,17 +33,17 @@ double Seconds(std::chrono::steady_clock::time_point since) {
 }
 
 int WriteWave(const std::string& path, bool bigEndian) {
-    ibwgen::WaveSpec spec;
-    spec.bigEndian = bigEndian;
-    spec.dims = {kSide, kSide, kLayers, 0};
-    spec.dimUnits = {"m", "m", "", ""};
-    spec.dimLabels[2] = {"HeightRetrace", "AmplitudeRetrace", "PhaseRetrace", "ZSensorRetrace"};
-    spec.note = "ScanSize: 5e-06\rScanRate: 1\r";
-    spec.values.resize(static_cast<std::size_t>(kSide) * kSide * kLayers);
-    for (std::size_t i = 0; i < spec.values.size(); ++i) {
-        spec.values[i] = static_cast<float>(i % 65521) * 1e-12f;
+    ibwgen::WaveSpec waveSpec;
+    waveSpec.bigEndian = bigEndian;
+    waveSpec.dims = {kSide, kSide, kLayers, 0};
+    waveSpec.dimUnits = {"m", "m", "", ""};
+    waveSpec.dimLabels[2] = {"HeightRetrace", "AmplitudeRetrace", "PhaseRetrace", "ZSensorRetrace"};
+    waveSpec.note = "ScanSize: 5e-06\rScanRate: 1\r";
+    waveSpec.values.resize(static_cast<std::size_t>(kSide) * kSide * kLayers);
+    for (std::size_t i = 0; i < waveSpec.values.size(); ++i) {
+        waveSpec.values[i] = static_cast<float>(i % 65521) * 1e-12f;
     }
-    return ibwgen::WriteWaveFile(path, spec) ? 0 : 1;
+    return ibwgen::WriteWaveFile(path, waveSpec) ? 0 : 1;
 }
 
 // Prints the seconds taken; the exit status says whether it worked.

@@ -9,18 +9,18 @@
 namespace {
 
 ibwgen::WaveSpec Image(bool big) {
-    ibwgen::WaveSpec spec;
-    spec.bigEndian = big;
-    spec.dims = {4, 3, 2, 0};
-    spec.spacing = {1e-8, 1e-8, 1, 1};
-    spec.dimUnits = {"m", "m", "", ""};
-    spec.values.resize(24);
-    for (std::size_t i = 0; i < spec.values.size(); ++i) {
-        spec.values[i] = static_cast<float>(i) * 0.5f;
+    ibwgen::WaveSpec waveSpec;
+    waveSpec.bigEndian = big;
+    waveSpec.dims = {4, 3, 2, 0};
+    waveSpec.spacing = {1e-8, 1e-8, 1, 1};
+    waveSpec.dimUnits = {"m", "m", "", ""};
+    waveSpec.values.resize(24);
+    for (std::size_t i = 0; i < waveSpec.values.size(); ++i) {
+        waveSpec.values[i] = static_cast<float>(i) * 0.5f;
     }
-    spec.dimLabels[2] = {"HeightRetrace", "PhaseRetrace"};
-    spec.note = "ScanSize: 5e-06\rTime: 12:30:00\r\rDisplay Range 0: 1e-08 \rColorMap 0: Grays256\r";
-    return spec;
+    waveSpec.dimLabels[2] = {"HeightRetrace", "PhaseRetrace"};
+    waveSpec.note = "ScanSize: 5e-06\rTime: 12:30:00\r\rDisplay Range 0: 1e-08 \rColorMap 0: Grays256\r";
+    return waveSpec;
 }
 
 } // namespace
@@ -33,23 +33,23 @@ int main(int argc, char** argv) {
     std::filesystem::path dir = argv[1];
     std::filesystem::create_directories(dir);
     int n = 0;
-    auto write = [&](const ibwgen::WaveSpec& spec) {
-        ibwgen::WriteWaveFile((dir / ("seed_" + std::to_string(n++) + ".ibw")).string(), spec);
+    auto write = [&](const ibwgen::WaveSpec& waveSpec) {
+        ibwgen::WriteWaveFile((dir / ("seed_" + std::to_string(n++) + ".ibw")).string(), waveSpec);
     };
     for (bool big : {false, true}) {
-        ibwgen::WaveSpec spec = Image(big);
-        write(spec);
+        ibwgen::WaveSpec waveSpec = Image(big);
+        write(waveSpec);
 
         ibwgen::ImagePreviewFooter footer;
         footer.width = 2;
         footer.height = 2;
         footer.channelNames = {"Height", "Phase"};
         footer.pixels = {{1, 2, 3, 4}, {-1, -2, -3, -4}};
-        spec.imageFooter = footer;
-        write(spec);
+        waveSpec.imageFooter = footer;
+        write(waveSpec);
         footer.version = 1;
-        spec.imageFooter = footer;
-        write(spec);
+        waveSpec.imageFooter = footer;
+        write(waveSpec);
 
         ibwgen::WaveSpec force = Image(big);
         force.trailer = ibwgen::Trailer::Force;

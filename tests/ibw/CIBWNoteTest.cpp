@@ -10,9 +10,9 @@ namespace {
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
 CIBWNote NoteOf(const std::string& text, bool parse = true) {
-    ibwgen::WaveSpec spec = testfiles::ImageSpec(2, 2, 1, true);
-    spec.note = text;
-    testfiles::TempFile temp(spec);
+    ibwgen::WaveSpec waveSpec = testfiles::ImageSpec(2, 2, 1, true);
+    waveSpec.note = text;
+    testfiles::TempFile temp(waveSpec);
     return CIBWNote(temp.path(), parse);
 }
 
@@ -57,12 +57,12 @@ TEST(CIBWNote, UnparsedLookupSearchesTheText) {
 }
 
 TEST(CIBWNote, LabelsAndTrailerOfTheFile) {
-    ibwgen::WaveSpec spec = testfiles::ImageSpec(2, 2, 2);
-    spec.trailer = ibwgen::Trailer::Force;
-    spec.dimNames[2] = "Layers";
-    spec.dimLabels[2] = {"HeightRetrace", "PhaseRetrace"};
-    spec.dimLabels[1] = {"r0", "r1"};
-    testfiles::TempFile temp(spec);
+    ibwgen::WaveSpec waveSpec = testfiles::ImageSpec(2, 2, 2);
+    waveSpec.trailer = ibwgen::Trailer::Force;
+    waveSpec.dimNames[2] = "Layers";
+    waveSpec.dimLabels[2] = {"HeightRetrace", "PhaseRetrace"};
+    waveSpec.dimLabels[1] = {"r0", "r1"};
+    testfiles::TempFile temp(waveSpec);
     CIBWNote note(temp.path(), true);
     EXPECT_EQ(note.trailerKind, 2);
     EXPECT_EQ(note.dimNames[2], "Layers");

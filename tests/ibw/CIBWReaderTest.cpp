@@ -12,10 +12,10 @@ using testfiles::ImageSpec;
 using testfiles::TempFile;
 
 ibwgen::WaveSpec ThreeLayers(bool big) {
-    ibwgen::WaveSpec spec = ImageSpec(256, 128, 3, big);
-    spec.dimLabels[2] = {"HeightRetrace", "AmplitudeRetrace", "PhaseRetrace"};
-    spec.note = "ScanSize: 2e-05\rDisplay Range 2: 40\r";
-    return spec;
+    ibwgen::WaveSpec waveSpec = ImageSpec(256, 128, 3, big);
+    waveSpec.dimLabels[2] = {"HeightRetrace", "AmplitudeRetrace", "PhaseRetrace"};
+    waveSpec.note = "ScanSize: 2e-05\rDisplay Range 2: 40\r";
+    return waveSpec;
 }
 
 TEST(CIBWReader, OpensALayeredImage) {
@@ -59,9 +59,9 @@ TEST(CIBWReader, OpensALayeredImage) {
 
 TEST(CIBWReader, RefusesFilesWithoutTheImageTrailer) {
     for (ibwgen::Trailer trailer : {ibwgen::Trailer::None, ibwgen::Trailer::Force}) {
-        ibwgen::WaveSpec spec = ThreeLayers(false);
-        spec.trailer = trailer;
-        TempFile temp(spec);
+        ibwgen::WaveSpec waveSpec = ThreeLayers(false);
+        waveSpec.trailer = trailer;
+        TempFile temp(waveSpec);
         CIBWReader reader;
         EXPECT_FALSE(reader.Open(temp.path()));
         EXPECT_EQ(reader.channelCount, 0);
@@ -78,8 +78,8 @@ TEST(CIBWReader, WavesThatGiveNoChannels) {
     ints.type = 0x10;
     ibwgen::WaveSpec doubles = ImageSpec(4, 4, 2);
     doubles.type = 0x04;
-    for (const ibwgen::WaveSpec& spec : {flat, ints, doubles}) {
-        TempFile temp(spec);
+    for (const ibwgen::WaveSpec& waveSpec : {flat, ints, doubles}) {
+        TempFile temp(waveSpec);
         CIBWReader reader;
         EXPECT_TRUE(reader.Open(temp.path()));
         EXPECT_EQ(reader.channelCount, 0);
@@ -87,9 +87,9 @@ TEST(CIBWReader, WavesThatGiveNoChannels) {
 }
 
 TEST(CIBWReader, LayerWithoutLabelHasAnEmptyName) {
-    ibwgen::WaveSpec spec = ImageSpec(2, 2, 2);
-    spec.dimLabels[2] = {"PhaseTrace"};
-    TempFile temp(spec);
+    ibwgen::WaveSpec waveSpec = ImageSpec(2, 2, 2);
+    waveSpec.dimLabels[2] = {"PhaseTrace"};
+    TempFile temp(waveSpec);
     CIBWReader reader;
     ASSERT_TRUE(reader.Open(temp.path()));
     EXPECT_EQ(reader.GetChannel(0)->zUnit, "\xB0");

@@ -32,9 +32,9 @@ Outcome ReadWave(const std::string& path) {
 }
 
 TEST(HostileInput, ShortFileClaimingTwoBillionPointsFailsFast) {
-    ibwgen::WaveSpec spec = ImageSpec(2, 2, 1);
-    spec.pointCount = INT_MAX;
-    std::vector<std::uint8_t> bytes = ibwgen::BuildWave(spec);
+    ibwgen::WaveSpec waveSpec = ImageSpec(2, 2, 1);
+    waveSpec.pointCount = INT_MAX;
+    std::vector<std::uint8_t> bytes = ibwgen::BuildWave(waveSpec);
     bytes.resize(100);
     TempFile temp(bytes);
     Outcome r = ReadWave(temp.path());
@@ -56,13 +56,13 @@ TEST(HostileInput, PointCountsTheFileCannotHold) {
     };
     for (const Case& c : cases) {
         for (bool big : {false, true}) {
-            ibwgen::WaveSpec spec;
-            spec.bigEndian = big;
-            spec.type = c.type;
-            spec.trailer = ibwgen::Trailer::None;
-            spec.rawData.assign(16, 0); // 16 bytes after the headers
-            spec.pointCount = c.points;
-            TempFile temp(spec);
+            ibwgen::WaveSpec waveSpec;
+            waveSpec.bigEndian = big;
+            waveSpec.type = c.type;
+            waveSpec.trailer = ibwgen::Trailer::None;
+            waveSpec.rawData.assign(16, 0); // 16 bytes after the headers
+            waveSpec.pointCount = c.points;
+            TempFile temp(waveSpec);
             Outcome r = ReadWave(temp.path());
             EXPECT_EQ(r.result, -1) << c.points;
             EXPECT_EQ(r.output, c.output);
@@ -85,13 +85,13 @@ TEST(HostileInput, NoteAndLabelSizesPastTheEnd) {
         {{}, {}, -32, nullptr, "The dimension labels extend past the end of the file.\n"},
     };
     for (const Case& c : cases) {
-        ibwgen::WaveSpec spec = ImageSpec(2, 2, 1);
-        spec.note = "a:b";
-        spec.dimLabels[2] = {"HeightRetrace"};
-        spec.noteSize = c.noteSize;
-        spec.waveSize = c.waveSize;
-        spec.labelSize[2] = c.labelSize;
-        TempFile temp(spec);
+        ibwgen::WaveSpec waveSpec = ImageSpec(2, 2, 1);
+        waveSpec.note = "a:b";
+        waveSpec.dimLabels[2] = {"HeightRetrace"};
+        waveSpec.noteSize = c.noteSize;
+        waveSpec.waveSize = c.waveSize;
+        waveSpec.labelSize[2] = c.labelSize;
+        TempFile temp(waveSpec);
         OpenFile file(temp.path());
 
         std::vector<char> text;
@@ -130,9 +130,9 @@ TEST(HostileInput, LayersBeyondTheDataAreRejected) {
         {{1, 2, 3, 0}, nullptr},
     };
     for (const Case& c : cases) {
-        ibwgen::WaveSpec spec = ImageSpec(2, 2, 2);
-        spec.dims = c.dims;
-        TempFile temp(spec);
+        ibwgen::WaveSpec waveSpec = ImageSpec(2, 2, 2);
+        waveSpec.dims = c.dims;
+        TempFile temp(waveSpec);
         CIBWReader reader;
         ::testing::internal::CaptureStdout();
         bool opened = reader.Open(temp.path());
@@ -147,10 +147,10 @@ TEST(HostileInput, LayersBeyondTheDataAreRejected) {
 }
 
 TEST(HostileInput, TruncatedFilesNeverCrash) {
-    ibwgen::WaveSpec spec = ImageSpec(8, 8, 2);
-    spec.note = "ScanSize: 5e-06\rScanRate: 1\r";
-    spec.dimLabels[2] = {"HeightRetrace", "PhaseRetrace"};
-    std::vector<std::uint8_t> whole = ibwgen::BuildWave(spec);
+    ibwgen::WaveSpec waveSpec = ImageSpec(8, 8, 2);
+    waveSpec.note = "ScanSize: 5e-06\rScanRate: 1\r";
+    waveSpec.dimLabels[2] = {"HeightRetrace", "PhaseRetrace"};
+    std::vector<std::uint8_t> whole = ibwgen::BuildWave(waveSpec);
     for (std::size_t size = 0; size < whole.size(); size += 7) {
         TempFile temp(
             std::vector<std::uint8_t>(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size)));

@@ -14,20 +14,20 @@ namespace {
 using testfiles::TempFile;
 
 ibwgen::WaveSpec Described(bool big) {
-    ibwgen::WaveSpec spec;
+    ibwgen::WaveSpec waveSpec;
     std::string error;
     EXPECT_TRUE(ibwgen::ParseWaveSpec({"byteorder=" + std::string(big ? "big" : "little"), "dims=8,4,2",
                                        "spacing=1e-8,2e-8", "start=-5e-8,0", "dimunits=m,m",
                                        "labels2=HeightRetrace,PhaseRetrace", "note=ScanSize: 5e-08",
                                        "note=Mode: \"AC\"\\t", "fill=ramp", "preview=4x2", "footerversion=1"},
-                                      &spec, &error))
+                                      &waveSpec, &error))
         << error;
-    spec.values[3] = NAN;
-    return spec;
+    waveSpec.values[3] = NAN;
+    return waveSpec;
 }
 
-std::string Dump(const ibwgen::WaveSpec& spec, int* result = nullptr) {
-    TempFile temp(spec);
+std::string Dump(const ibwgen::WaveSpec& waveSpec, int* result = nullptr) {
+    TempFile temp(waveSpec);
     std::string json;
     ::testing::internal::CaptureStdout();
     int r = DumpWave(temp.path(), &json);
@@ -58,24 +58,24 @@ TEST(IbwDump, DescribesChannelsNoteAndFooter) {
 }
 
 TEST(IbwDump, RefusedFilesReturnTheReadersCode) {
-    ibwgen::WaveSpec spec = Described(false);
-    spec.checksumDelta = 1;
+    ibwgen::WaveSpec waveSpec = Described(false);
+    waveSpec.checksumDelta = 1;
     int result = 0;
-    EXPECT_EQ(Dump(spec, &result), "");
+    EXPECT_EQ(Dump(waveSpec, &result), "");
     EXPECT_EQ(result, -1);
-    spec = Described(false);
-    spec.dims[2] = 3; // layers past the data
-    Dump(spec, &result);
+    waveSpec = Described(false);
+    waveSpec.dims[2] = 3; // layers past the data
+    Dump(waveSpec, &result);
     EXPECT_EQ(result, -1);
     std::string json;
     EXPECT_EQ(DumpWave("/nonexistent/x.ibw", &json), 10000);
 }
 
 TEST(IbwDump, PlainWaveHasNoChannelsAndNoFooter) {
-    ibwgen::WaveSpec spec;
-    spec.trailer = ibwgen::Trailer::None;
-    spec.values = {1, 2};
-    std::string json = Dump(spec);
+    ibwgen::WaveSpec waveSpec;
+    waveSpec.trailer = ibwgen::Trailer::None;
+    waveSpec.values = {1, 2};
+    std::string json = Dump(waveSpec);
     EXPECT_NE(json.find("\"channels\": []"), std::string::npos);
     EXPECT_NE(json.find("\"previewFooter\": null"), std::string::npos);
 }
@@ -88,9 +88,9 @@ TEST(JsonQuote, EscapesAndConvertsWindows1252) {
 TEST(ParseWaveSpec, RejectsWhatItCannotUse) {
     for (const char* line : {"dims=1,2,3,4,5", "byteorder=middle", "spacing=x", "unknown=1", "dims=-1",
                              "preview=0x4", "trailer=KTZ9"}) {
-        ibwgen::WaveSpec spec;
+        ibwgen::WaveSpec waveSpec;
         std::string error;
-        EXPECT_FALSE(ibwgen::ParseWaveSpec({line}, &spec, &error)) << line;
+        EXPECT_FALSE(ibwgen::ParseWaveSpec({line}, &waveSpec, &error)) << line;
         EXPECT_FALSE(error.empty());
     }
 }

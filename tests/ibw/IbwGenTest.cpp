@@ -20,13 +20,13 @@ std::string Tail(const std::vector<std::uint8_t>& b, std::size_t n) {
 }
 
 ibwgen::WaveSpec ThreeByTwo(bool big) {
-    ibwgen::WaveSpec spec;
-    spec.bigEndian = big;
-    spec.dims = {3, 2, 1, 0};
-    spec.values = {1, 2, 3, 4, 5, 6};
-    spec.note = "ScanSize: 2e-05\r";
-    spec.dimLabels[2] = {"HeightRetrace"};
-    return spec;
+    ibwgen::WaveSpec waveSpec;
+    waveSpec.bigEndian = big;
+    waveSpec.dims = {3, 2, 1, 0};
+    waveSpec.values = {1, 2, 3, 4, 5, 6};
+    waveSpec.note = "ScanSize: 2e-05\r";
+    waveSpec.dimLabels[2] = {"HeightRetrace"};
+    return waveSpec;
 }
 
 TEST(IbwGen, HeadersChecksumToZeroInBothByteOrders) {
@@ -52,9 +52,9 @@ TEST(IbwGen, HeadersChecksumToZeroInBothByteOrders) {
 }
 
 TEST(IbwGen, ChecksumDeltaBreaksTheSum) {
-    ibwgen::WaveSpec spec = ThreeByTwo(false);
-    spec.checksumDelta = 1;
-    std::vector<std::uint8_t> b = ibwgen::BuildWave(spec);
+    ibwgen::WaveSpec waveSpec = ThreeByTwo(false);
+    waveSpec.checksumDelta = 1;
+    std::vector<std::uint8_t> b = ibwgen::BuildWave(waveSpec);
     std::uint16_t sum = 0;
     for (std::size_t i = 0; i < 384; i += 2) {
         sum = static_cast<std::uint16_t>(sum + (b[i + 1] << 8 | b[i]));
@@ -63,19 +63,19 @@ TEST(IbwGen, ChecksumDeltaBreaksTheSum) {
 }
 
 TEST(IbwGen, ImageFooterVersion2NamesThePreviewOffsets) {
-    ibwgen::WaveSpec spec = ThreeByTwo(false);
+    ibwgen::WaveSpec waveSpec = ThreeByTwo(false);
     ibwgen::ImagePreviewFooter f;
     f.width = 2;
     f.height = 2;
     f.channelNames = {"Height", "Phase"};
     f.pixels = {{1, 2, 3, 4}, {-5, -6, -7, -8}};
-    spec.imageFooter = f;
-    std::vector<std::uint8_t> b = ibwgen::BuildWave(spec);
-    std::size_t base = ibwgen::WaveSectionsSize(spec);
+    waveSpec.imageFooter = f;
+    std::vector<std::uint8_t> b = ibwgen::BuildWave(waveSpec);
+    std::size_t base = ibwgen::WaveSectionsSize(waveSpec);
     std::string text = "Version:2;DataType:Byte;DataWidth:2;DataHeight:2;DataLength:4;NumberOfFiles:2;"
                        "DataTypeList:Height,Phase,;HeightFileStart:" +
                        std::to_string(base) + ";PhaseFileStart:" + std::to_string(base + 4) + ";";
-    EXPECT_EQ(ibwgen::FooterText(spec), text);
+    EXPECT_EQ(ibwgen::FooterText(waveSpec), text);
     char length[8];
     std::snprintf(length, sizeof length, "%6zu", text.size() + 11);
     EXPECT_EQ(Tail(b, text.size() + 11), text + length + "KTZ9W");
@@ -84,15 +84,15 @@ TEST(IbwGen, ImageFooterVersion2NamesThePreviewOffsets) {
 }
 
 TEST(IbwGen, ImageFooterVersion1AndForceFooter) {
-    ibwgen::WaveSpec spec = ThreeByTwo(true);
+    ibwgen::WaveSpec waveSpec = ThreeByTwo(true);
     ibwgen::ImagePreviewFooter f;
     f.version = 1;
     f.width = 4;
     f.height = 1;
     f.channelNames = {"Height"};
-    spec.imageFooter = f;
-    std::string base = std::to_string(ibwgen::WaveSectionsSize(spec));
-    EXPECT_EQ(ibwgen::FooterText(spec),
+    waveSpec.imageFooter = f;
+    std::string base = std::to_string(ibwgen::WaveSectionsSize(waveSpec));
+    EXPECT_EQ(ibwgen::FooterText(waveSpec),
               "Version:1;DataType:Byte;DataWidth:4;DataHeight:1;DataLength:4;NumberOfFiles:1;Height:" + base +
                   ";");
 

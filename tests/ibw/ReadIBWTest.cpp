@@ -73,11 +73,11 @@ TEST(SwapUnitBytes, ReversesEachUnit) {
 }
 
 TEST(ReadIBWWave, BothByteOrdersGiveTheSameHeaderAndData) {
-    ibwgen::WaveSpec spec = ImageSpec(4, 3, 2);
-    spec.waveName = "scan0001";
-    TempFile little(spec);
-    spec.bigEndian = true;
-    TempFile big(spec);
+    ibwgen::WaveSpec waveSpec = ImageSpec(4, 3, 2);
+    waveSpec.waveName = "scan0001";
+    TempFile little(waveSpec);
+    waveSpec.bigEndian = true;
+    TempFile big(waveSpec);
     WaveRead a = ReadWave(little.path());
     WaveRead b = ReadWave(big.path());
     ASSERT_EQ(a.result, 0);
@@ -122,9 +122,9 @@ TEST(ReadIBWHeaders, VersionCheck) {
     };
     for (const Case& c : cases) {
         for (bool big : {false, true}) {
-            ibwgen::WaveSpec spec = ImageSpec(2, 2, 1, big);
-            spec.version = c.version;
-            TempFile temp(spec);
+            ibwgen::WaveSpec waveSpec = ImageSpec(2, 2, 1, big);
+            waveSpec.version = c.version;
+            TempFile temp(waveSpec);
             WaveRead r = ReadWave(temp.path());
             EXPECT_EQ(r.result, c.result) << c.version;
             EXPECT_EQ(r.output, c.output);
@@ -159,9 +159,9 @@ TEST(ReadIBWHeaders, AnyChangedHeaderByteFailsTheChecksum) {
         EXPECT_EQ(r.result, -1) << i;
         EXPECT_FALSE(r.data);
     }
-    ibwgen::WaveSpec spec = ImageSpec(2, 2, 1, true);
-    spec.checksumDelta = -3;
-    TempFile temp(spec);
+    ibwgen::WaveSpec waveSpec = ImageSpec(2, 2, 1, true);
+    waveSpec.checksumDelta = -3;
+    TempFile temp(waveSpec);
     WaveRead r = ReadWave(temp.path());
     EXPECT_EQ(r.result, -1);
     EXPECT_EQ(r.output, "Error in checksum - should be 0, is -3.\n"
@@ -169,10 +169,10 @@ TEST(ReadIBWHeaders, AnyChangedHeaderByteFailsTheChecksum) {
 }
 
 TEST(ReadIBWWave, TextWaveHasNoData) {
-    ibwgen::WaveSpec spec;
-    spec.type = 0;
-    spec.rawData = {'a', 'b'};
-    TempFile temp(spec);
+    ibwgen::WaveSpec waveSpec;
+    waveSpec.type = 0;
+    waveSpec.rawData = {'a', 'b'};
+    TempFile temp(waveSpec);
     WaveRead r = ReadWave(temp.path());
     EXPECT_EQ(r.result, 0);
     EXPECT_EQ(r.output, "This is a text wave.\n");
@@ -180,12 +180,12 @@ TEST(ReadIBWWave, TextWaveHasNoData) {
 }
 
 TEST(ReadIBWWave, ComplexAndInvalidTypes) {
-    ibwgen::WaveSpec spec;
-    spec.bigEndian = true;
-    spec.type = 0x03;
-    spec.dims = {2, 0, 0, 0};
-    spec.values = {1.5f, -2.5f, 3.5f, -4.5f}; // (re, im) pairs
-    TempFile complex(spec);
+    ibwgen::WaveSpec waveSpec;
+    waveSpec.bigEndian = true;
+    waveSpec.type = 0x03;
+    waveSpec.dims = {2, 0, 0, 0};
+    waveSpec.values = {1.5f, -2.5f, 3.5f, -4.5f}; // (re, im) pairs
+    TempFile complex(waveSpec);
     WaveRead r = ReadWave(complex.path());
     ASSERT_EQ(r.result, 0);
     EXPECT_EQ(r.points, 2);
@@ -193,11 +193,11 @@ TEST(ReadIBWWave, ComplexAndInvalidTypes) {
     EXPECT_EQ(parts[1], -2.5f);
     EXPECT_EQ(parts[3], -4.5f);
 
-    spec.type = 0x06;
-    spec.values.clear();
-    spec.rawData.assign(8, 0);
-    spec.pointCount = 2;
-    TempFile invalid(spec);
+    waveSpec.type = 0x06;
+    waveSpec.values.clear();
+    waveSpec.rawData.assign(8, 0);
+    waveSpec.pointCount = 2;
+    TempFile invalid(waveSpec);
     r = ReadWave(invalid.path());
     EXPECT_EQ(r.result, -1);
     EXPECT_EQ(r.output, "Invalid wave type (0x6).\n");
@@ -206,11 +206,11 @@ TEST(ReadIBWWave, ComplexAndInvalidTypes) {
 }
 
 TEST(ReadIBWWave, IntegerTypesAreSwappedPerElement) {
-    ibwgen::WaveSpec spec;
-    spec.bigEndian = true;
-    spec.type = 0x10 | 0x40;
-    spec.values = {1, 258, 65535};
-    TempFile temp(spec);
+    ibwgen::WaveSpec waveSpec;
+    waveSpec.bigEndian = true;
+    waveSpec.type = 0x10 | 0x40;
+    waveSpec.values = {1, 258, 65535};
+    TempFile temp(waveSpec);
     WaveRead r = ReadWave(temp.path());
     ASSERT_EQ(r.result, 0);
     const auto* values = reinterpret_cast<const std::uint16_t*>(r.data.get());
@@ -222,9 +222,9 @@ TEST(ReadIBWWave, TooSmallWaveSizeReadsZeros) {
     // The data bytes stay in the file; only the header's wave size changes. A size below the
     // header's own 320 bytes is compared unsigned and so does not stop the read.
     for (std::int32_t waveSize : {320 + 8, 100}) {
-        ibwgen::WaveSpec spec = ImageSpec(4, 4, 1);
-        spec.waveSize = waveSize;
-        TempFile temp(spec);
+        ibwgen::WaveSpec waveSpec = ImageSpec(4, 4, 1);
+        waveSpec.waveSize = waveSize;
+        TempFile temp(waveSpec);
         WaveRead r = ReadWave(temp.path());
         ASSERT_EQ(r.result, 0);
         EXPECT_EQ(r.points, 16);
@@ -236,8 +236,8 @@ TEST(ReadIBWWave, TooSmallWaveSizeReadsZeros) {
 }
 
 TEST(ReadIBWWave, ZeroPointsStillGivesABuffer) {
-    ibwgen::WaveSpec spec;
-    TempFile temp(spec);
+    ibwgen::WaveSpec waveSpec;
+    TempFile temp(waveSpec);
     WaveRead r = ReadWave(temp.path());
     EXPECT_EQ(r.result, 0);
     EXPECT_EQ(r.points, 0);
@@ -246,9 +246,9 @@ TEST(ReadIBWWave, ZeroPointsStillGivesABuffer) {
 
 TEST(ReadIBWNoteText, NoteEndsWithTwoCarriageReturns) {
     for (const std::string& note : {std::string(), std::string("ScanSize: 2e-05\rScanRate: 1")}) {
-        ibwgen::WaveSpec spec = ImageSpec(2, 2, 1, true);
-        spec.note = note;
-        TempFile temp(spec);
+        ibwgen::WaveSpec waveSpec = ImageSpec(2, 2, 1, true);
+        waveSpec.note = note;
+        TempFile temp(waveSpec);
         OpenFile file(temp.path());
         std::int32_t bytes = -1;
         EXPECT_EQ(ReadIBWNoteText(file.get(), nullptr, &bytes), 0);
@@ -262,13 +262,13 @@ TEST(ReadIBWNoteText, NoteEndsWithTwoCarriageReturns) {
 }
 
 TEST(ReadIBWDimLabels, CountsNamesAndLabels) {
-    ibwgen::WaveSpec spec = ImageSpec(2, 2, 2, true);
-    spec.formula = "x*2";
-    spec.note = "a:b\r";
-    spec.dimNames[0] = "X";                                      // label size 32
-    spec.dimNames[2] = "Layers";                                 // label size 96
-    spec.dimLabels[2] = {"HeightRetrace", std::string(40, 'p')}; // cut to 31 characters
-    TempFile temp(spec);
+    ibwgen::WaveSpec waveSpec = ImageSpec(2, 2, 2, true);
+    waveSpec.formula = "x*2";
+    waveSpec.note = "a:b\r";
+    waveSpec.dimNames[0] = "X";                                      // label size 32
+    waveSpec.dimNames[2] = "Layers";                                 // label size 96
+    waveSpec.dimLabels[2] = {"HeightRetrace", std::string(40, 'p')}; // cut to 31 characters
+    TempFile temp(waveSpec);
     OpenFile file(temp.path());
     EXPECT_EQ(ReadIBWDimLabels(file.get(), nullptr), 1);
     IBWDimLabels labels;

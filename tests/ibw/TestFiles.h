@@ -33,7 +33,7 @@ public:
         : m_path(TempPath(suffix)) {
         ibwgen::WriteBytes(m_path, bytes);
     }
-    explicit TempFile(const ibwgen::WaveSpec& spec) : TempFile(ibwgen::BuildWave(spec)) {}
+    explicit TempFile(const ibwgen::WaveSpec& waveSpec) : TempFile(ibwgen::BuildWave(waveSpec)) {}
     ~TempFile() { std::filesystem::remove(m_path); }
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
@@ -62,17 +62,17 @@ private:
 
 // A float image wave of columns x rows x layers with values 0, 1, 2, ... in storage order.
 inline ibwgen::WaveSpec ImageSpec(int columns, int rows, int layers, bool bigEndian = false) {
-    ibwgen::WaveSpec spec;
-    spec.bigEndian = bigEndian;
-    spec.dims = {columns, rows, layers, 0};
-    spec.spacing = {1e-8, 2e-8, 1, 1};
-    spec.start = {-1e-6, 5e-7, 0, 0};
-    spec.dimUnits = {"m", "m", "", ""};
-    spec.values.resize(static_cast<std::size_t>(columns) * rows * std::max(layers, 1));
-    for (std::size_t i = 0; i < spec.values.size(); ++i) {
-        spec.values[i] = static_cast<float>(i);
+    ibwgen::WaveSpec waveSpec;
+    waveSpec.bigEndian = bigEndian;
+    waveSpec.dims = {columns, rows, layers, 0};
+    waveSpec.spacing = {1e-8, 2e-8, 1, 1};
+    waveSpec.start = {-1e-6, 5e-7, 0, 0};
+    waveSpec.dimUnits = {"m", "m", "", ""};
+    waveSpec.values.resize(static_cast<std::size_t>(columns) * rows * std::max(layers, 1));
+    for (std::size_t i = 0; i < waveSpec.values.size(); ++i) {
+        waveSpec.values[i] = static_cast<float>(i);
     }
-    return spec;
+    return waveSpec;
 }
 
 } // namespace testfiles

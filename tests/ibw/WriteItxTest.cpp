@@ -25,9 +25,9 @@ struct Exported {
     std::string text;
 };
 
-Exported Export(const ibwgen::WaveSpec& spec, const std::string& waveName, int index = 0,
+Exported Export(const ibwgen::WaveSpec& waveSpec, const std::string& waveName, int index = 0,
                 bool noteWanted = true) {
-    TempFile wave(spec);
+    TempFile wave(waveSpec);
     CIBWReader reader;
     EXPECT_TRUE(reader.Open(wave.path()));
     std::string path = testfiles::TempPath(".itx");
@@ -38,13 +38,13 @@ Exported Export(const ibwgen::WaveSpec& spec, const std::string& waveName, int i
 }
 
 ibwgen::WaveSpec ThreeByTwo() {
-    ibwgen::WaveSpec spec;
-    spec.dims = {3, 2, 1, 0};
-    spec.spacing = {0.5, 0.25, 1, 1};
-    spec.dimUnits = {"m", "nm", "", ""};
-    spec.values = {1, 2, 3, 4, 5, 6};
-    spec.dimLabels[2] = {"HeightRetrace"};
-    return spec;
+    ibwgen::WaveSpec waveSpec;
+    waveSpec.dims = {3, 2, 1, 0};
+    waveSpec.spacing = {0.5, 0.25, 1, 1};
+    waveSpec.dimUnits = {"m", "nm", "", ""};
+    waveSpec.values = {1, 2, 3, 4, 5, 6};
+    waveSpec.dimLabels[2] = {"HeightRetrace"};
+    return waveSpec;
 }
 
 const char* const kThreeByTwo = "IGOR\nWAVES/N=(3,2,1)\timg\nBEGIN\n"
@@ -54,76 +54,77 @@ const char* const kThreeByTwo = "IGOR\nWAVES/N=(3,2,1)\timg\nBEGIN\n"
                                 "SetScale d 0,0,\"m\", img\n";
 
 TEST(WriteItx, ThreeByTwoChannel) {
-    ibwgen::WaveSpec spec = ThreeByTwo();
-    Exported e = Export(spec, "img");
+    ibwgen::WaveSpec waveSpec = ThreeByTwo();
+    Exported e = Export(waveSpec, "img");
     EXPECT_TRUE(e.result);
     EXPECT_EQ(e.text, kThreeByTwo);
 
-    spec.note = "ScanSize: 2e-05\r";
-    EXPECT_EQ(Export(spec, "img", 0, false).text, kThreeByTwo);
-    EXPECT_EQ(Export(spec, "img").text, std::string(kThreeByTwo) + "X Note img, \"ScanSize: 2e-05\\r\"\n");
+    waveSpec.note = "ScanSize: 2e-05\r";
+    EXPECT_EQ(Export(waveSpec, "img", 0, false).text, kThreeByTwo);
+    EXPECT_EQ(Export(waveSpec, "img").text,
+              std::string(kThreeByTwo) + "X Note img, \"ScanSize: 2e-05\\r\"\n");
 }
 
 TEST(WriteItx, StepOfAWideScan) {
-    ibwgen::WaveSpec spec = testfiles::ImageSpec(256, 2, 1);
-    spec.spacing[0] = 2e-05 / 255;
-    spec.dimLabels[2] = {"PhaseRetrace"};
-    std::string text = Export(spec, "w").text;
+    ibwgen::WaveSpec waveSpec = testfiles::ImageSpec(256, 2, 1);
+    waveSpec.spacing[0] = 2e-05 / 255;
+    waveSpec.dimLabels[2] = {"PhaseRetrace"};
+    std::string text = Export(waveSpec, "w").text;
     EXPECT_NE(text.find("X SetScale/P x 0,7.84313725490196e-08,\"m\", w; SetScale/P y 0,2e-08,\"m\", w; "
                         "SetScale d 0,0,\"\xB0\", w\n"),
               std::string::npos);
 }
 
 TEST(WriteItx, NonFiniteValuesAndStepsAreIgorWords) {
-    ibwgen::WaveSpec spec;
-    spec.dims = {1, 3, 1, 0};
-    spec.values = {-NAN, INFINITY, -INFINITY};
-    spec.dimLabels[2] = {"HeightRetrace"};
-    EXPECT_EQ(Export(spec, "w").text, "IGOR\nWAVES/N=(1,3,1)\tw\nBEGIN\n\tNaN\tINF\t-INF\nEND\n"
-                                      "X SetScale/P x 0,NaN,\"\", w; SetScale/P y 0,1,\"\", w; "
-                                      "SetScale d 0,0,\"m\", w\n");
+    ibwgen::WaveSpec waveSpec;
+    waveSpec.dims = {1, 3, 1, 0};
+    waveSpec.values = {-NAN, INFINITY, -INFINITY};
+    waveSpec.dimLabels[2] = {"HeightRetrace"};
+    EXPECT_EQ(Export(waveSpec, "w").text, "IGOR\nWAVES/N=(1,3,1)\tw\nBEGIN\n\tNaN\tINF\t-INF\nEND\n"
+                                          "X SetScale/P x 0,NaN,\"\", w; SetScale/P y 0,1,\"\", w; "
+                                          "SetScale d 0,0,\"m\", w\n");
 }
 
 TEST(WriteItx, TwelvePairsMakeTwoNoteLines) {
-    ibwgen::WaveSpec spec = ThreeByTwo();
+    ibwgen::WaveSpec waveSpec = ThreeByTwo();
     std::string expected1 = "X Note img, \"";
     std::string expected2 = "X Note img, \"";
     for (int i = 1; i <= 12; ++i) {
         std::string pair = "K" + std::to_string(i) + ": " + std::to_string(i);
-        spec.note += pair + "\r";
+        waveSpec.note += pair + "\r";
         if (i <= 10) {
             expected1 += pair + (i < 10 ? "\\r" : "");
         } else {
             expected2 += pair + "\\r";
         }
     }
-    EXPECT_EQ(Export(spec, "img").text, kThreeByTwo + expected1 + "\"\n" + expected2 + "\"\n");
+    EXPECT_EQ(Export(waveSpec, "img").text, kThreeByTwo + expected1 + "\"\n" + expected2 + "\"\n");
 }
 
 TEST(WriteItx, LongValuesAndLongLinesAreSplit) {
-    ibwgen::WaveSpec spec = ThreeByTwo();
+    ibwgen::WaveSpec waveSpec = ThreeByTwo();
     std::string value(700, 'v');
     for (int i = 0; i < 700; ++i) {
         value[i] = static_cast<char>('a' + i / 100);
     }
-    spec.note = "A: 1\rLong: " + value + "\rB: 2\r";
+    waveSpec.note = "A: 1\rLong: " + value + "\rB: 2\r";
     std::string open = "X Note img, \"";
-    EXPECT_EQ(Export(spec, "img").text,
+    EXPECT_EQ(Export(waveSpec, "img").text,
               kThreeByTwo + open + "A: 1\\r\"\n" + open + "Long: " + value.substr(0, 300) + "\"\n" + open +
                   value.substr(300, 300) + "\"\n" + open + value.substr(600) + "\"\n" + open + "B: 2\\r\"\n");
 
     // A collected line of 300 characters or more ends its group before the next pair.
     std::string v150(150, 'x');
-    spec.note = "P: " + v150 + "\rQ: " + v150 + "\rR: 3\r";
+    waveSpec.note = "P: " + v150 + "\rQ: " + v150 + "\rR: 3\r";
     std::string pq = "P: " + v150 + "\\rQ: " + v150 + "\\r";
-    EXPECT_EQ(Export(spec, "img").text, kThreeByTwo + open + pq + "\"\n" + open + "R: 3\\r\"\n");
+    EXPECT_EQ(Export(waveSpec, "img").text, kThreeByTwo + open + pq + "\"\n" + open + "R: 3\\r\"\n");
 }
 
 TEST(WriteItx, IndexAndFileFailures) {
-    ibwgen::WaveSpec spec = ThreeByTwo();
-    EXPECT_FALSE(Export(spec, "img", 1).result);
-    EXPECT_FALSE(Export(spec, "img", -1).result);
-    TempFile wave(spec);
+    ibwgen::WaveSpec waveSpec = ThreeByTwo();
+    EXPECT_FALSE(Export(waveSpec, "img", 1).result);
+    EXPECT_FALSE(Export(waveSpec, "img", -1).result);
+    TempFile wave(waveSpec);
     CIBWReader reader;
     ASSERT_TRUE(reader.Open(wave.path()));
     EXPECT_TRUE(reader.WriteItx("/nonexistent/dir/out.itx", "img", 0, true));

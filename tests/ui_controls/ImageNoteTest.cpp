@@ -13,14 +13,14 @@
 namespace {
 
 std::string WriteNoteFile(const QTemporaryDir& dir, const char* name, const std::string& note) {
-    ibwgen::WaveSpec spec;
-    spec.dims = {4, 3, 1, 0};
-    spec.values.assign(12, 1.5f);
-    spec.dimUnits = {"m", "m", "", ""};
-    spec.dimLabels[2] = {"HeightRetrace"};
-    spec.note = note;
+    ibwgen::WaveSpec waveSpec;
+    waveSpec.dims = {4, 3, 1, 0};
+    waveSpec.values.assign(12, 1.5f);
+    waveSpec.dimUnits = {"m", "m", "", ""};
+    waveSpec.dimLabels[2] = {"HeightRetrace"};
+    waveSpec.note = note;
     const std::string path = dir.filePath(name).toStdString();
-    EXPECT_TRUE(ibwgen::WriteWaveFile(path, spec));
+    EXPECT_TRUE(ibwgen::WriteWaveFile(path, waveSpec));
     return path;
 }
 

@@ -41,19 +41,19 @@ private:
     bool m_big;
 };
 
-std::int32_t LabelBytes(const WaveSpec& spec, int dim) {
-    if (spec.dimNames[dim].empty() && spec.dimLabels[dim].empty()) {
+std::int32_t LabelBytes(const WaveSpec& waveSpec, int dim) {
+    if (waveSpec.dimNames[dim].empty() && waveSpec.dimLabels[dim].empty()) {
         return 0;
     }
-    return static_cast<std::int32_t>(kLabelSize * (spec.dimLabels[dim].size() + 1));
+    return static_cast<std::int32_t>(kLabelSize * (waveSpec.dimLabels[dim].size() + 1));
 }
 
-std::size_t DataBytes(const WaveSpec& spec) {
-    if (spec.values.empty()) {
-        return spec.rawData.size();
+std::size_t DataBytes(const WaveSpec& waveSpec) {
+    if (waveSpec.values.empty()) {
+        return waveSpec.rawData.size();
     }
-    int part = ElementSize(static_cast<std::int16_t>(spec.type & ~0x01));
-    return spec.values.size() * static_cast<std::size_t>(part);
+    int part = ElementSize(static_cast<std::int16_t>(waveSpec.type & ~0x01));
+    return waveSpec.values.size() * static_cast<std::size_t>(part);
 }
 
 void AppendValue(ByteWriter& out, std::int16_t type, float value) {
@@ -82,18 +82,18 @@ void AppendValue(ByteWriter& out, std::int16_t type, float value) {
     }
 }
 
-void AppendData(std::vector<std::uint8_t>& bytes, const WaveSpec& spec) {
-    ByteWriter out(bytes, spec.bigEndian);
-    if (!spec.values.empty()) {
-        for (float v : spec.values) {
-            AppendValue(out, spec.type, v);
+void AppendData(std::vector<std::uint8_t>& bytes, const WaveSpec& waveSpec) {
+    ByteWriter out(bytes, waveSpec.bigEndian);
+    if (!waveSpec.values.empty()) {
+        for (float v : waveSpec.values) {
+            AppendValue(out, waveSpec.type, v);
         }
         return;
     }
     std::size_t at = bytes.size();
-    bytes.insert(bytes.end(), spec.rawData.begin(), spec.rawData.end());
-    int unit = ElementSize(static_cast<std::int16_t>(spec.type & ~0x01));
-    if (unit > 1 && spec.bigEndian != (std::endian::native == std::endian::big)) {
+    bytes.insert(bytes.end(), waveSpec.rawData.begin(), waveSpec.rawData.end());
+    int unit = ElementSize(static_cast<std::int16_t>(waveSpec.type & ~0x01));
+    if (unit > 1 && waveSpec.bigEndian != (std::endian::native == std::endian::big)) {
         for (std::size_t i = at; i + unit <= bytes.size(); i += unit) {
             std::reverse(bytes.begin() + static_cast<std::ptrdiff_t>(i),
                          bytes.begin() + static_cast<std::ptrdiff_t>(i + unit));
@@ -206,86 +206,87 @@ int ElementSize(std::int16_t type) {
     return (type & 0x01) != 0 ? 2 * base : base;
 }
 
-std::size_t WaveSectionsSize(const WaveSpec& spec) {
-    std::size_t size =
-        kBinHeaderSize + kWaveHeaderSize + DataBytes(spec) + spec.formula.size() + spec.note.size();
+std::size_t WaveSectionsSize(const WaveSpec& waveSpec) {
+    std::size_t size = kBinHeaderSize + kWaveHeaderSize + DataBytes(waveSpec) + waveSpec.formula.size() +
+                       waveSpec.note.size();
     for (int d = 0; d < 4; ++d) {
-        size += static_cast<std::size_t>(LabelBytes(spec, d));
+        size += static_cast<std::size_t>(LabelBytes(waveSpec, d));
     }
     return size;
 }
 
-std::string FooterText(const WaveSpec& spec) {
-    if (spec.rawFooterText) {
-        return *spec.rawFooterText;
+std::string FooterText(const WaveSpec& waveSpec) {
+    if (waveSpec.rawFooterText) {
+        return *waveSpec.rawFooterText;
     }
-    if (spec.imageFooter) {
-        return ImageFooterText(*spec.imageFooter, WaveSectionsSize(spec));
+    if (waveSpec.imageFooter) {
+        return ImageFooterText(*waveSpec.imageFooter, WaveSectionsSize(waveSpec));
     }
-    if (spec.forceFooter) {
-        return ForceFooterText(*spec.forceFooter, WaveSectionsSize(spec));
+    if (waveSpec.forceFooter) {
+        return ForceFooterText(*waveSpec.forceFooter, WaveSectionsSize(waveSpec));
     }
     return {};
 }
 
-std::vector<std::uint8_t> BuildWave(const WaveSpec& spec) {
+std::vector<std::uint8_t> BuildWave(const WaveSpec& waveSpec) {
     std::vector<std::uint8_t> bytes(kBinHeaderSize + kWaveHeaderSize, 0);
-    ByteWriter out(bytes, spec.bigEndian);
-    std::size_t dataBytes = DataBytes(spec);
-    int elementSize = ElementSize(spec.type);
+    ByteWriter out(bytes, waveSpec.bigEndian);
+    std::size_t dataBytes = DataBytes(waveSpec);
+    int elementSize = ElementSize(waveSpec.type);
 
     // Binary header.
-    out.Put<std::int16_t>(0, spec.version);
-    out.Put<std::int32_t>(4, spec.waveSize.value_or(static_cast<std::int32_t>(kWaveHeaderSize + dataBytes)));
-    out.Put<std::int32_t>(8, static_cast<std::int32_t>(spec.formula.size()));
-    out.Put<std::int32_t>(12, spec.noteSize.value_or(static_cast<std::int32_t>(spec.note.size())));
+    out.Put<std::int16_t>(0, waveSpec.version);
+    out.Put<std::int32_t>(4,
+                          waveSpec.waveSize.value_or(static_cast<std::int32_t>(kWaveHeaderSize + dataBytes)));
+    out.Put<std::int32_t>(8, static_cast<std::int32_t>(waveSpec.formula.size()));
+    out.Put<std::int32_t>(12, waveSpec.noteSize.value_or(static_cast<std::int32_t>(waveSpec.note.size())));
     for (int d = 0; d < 4; ++d) {
-        out.Put<std::int32_t>(36 + 4 * d, spec.labelSize[d].value_or(LabelBytes(spec, d)));
+        out.Put<std::int32_t>(36 + 4 * d, waveSpec.labelSize[d].value_or(LabelBytes(waveSpec, d)));
     }
 
     // Wave header, at 64.
     std::int32_t points = elementSize > 0 ? static_cast<std::int32_t>(dataBytes / elementSize) : 0;
-    out.Put<std::int32_t>(64 + 12, spec.pointCount.value_or(points));
-    out.Put<std::int16_t>(64 + 16, spec.type);
+    out.Put<std::int32_t>(64 + 12, waveSpec.pointCount.value_or(points));
+    out.Put<std::int16_t>(64 + 16, waveSpec.type);
     out.Put<std::int16_t>(64 + 26, 1);
-    out.PutText(64 + 28, spec.waveName, 31);
+    out.PutText(64 + 28, waveSpec.waveName, 31);
     for (int d = 0; d < 4; ++d) {
-        out.Put<std::int32_t>(64 + 68 + 4 * d, spec.dims[d]);
-        out.Put<double>(64 + 84 + 8 * d, spec.spacing[d]);
-        out.Put<double>(64 + 116 + 8 * d, spec.start[d]);
-        out.PutText(64 + 152 + 4 * d, spec.dimUnits[d], 3);
+        out.Put<std::int32_t>(64 + 68 + 4 * d, waveSpec.dims[d]);
+        out.Put<double>(64 + 84 + 8 * d, waveSpec.spacing[d]);
+        out.Put<double>(64 + 116 + 8 * d, waveSpec.start[d]);
+        out.PutText(64 + 152 + 4 * d, waveSpec.dimUnits[d], 3);
     }
-    out.PutText(64 + 148, spec.dataUnits, 3);
+    out.PutText(64 + 148, waveSpec.dataUnits, 3);
 
     // The 192 header words must sum to zero in the file's byte order.
     std::uint16_t sum = 0;
     for (std::size_t i = 0; i < kBinHeaderSize + kWaveHeaderSize; i += 2) {
-        std::uint16_t word = spec.bigEndian ? static_cast<std::uint16_t>(bytes[i] << 8 | bytes[i + 1])
-                                            : static_cast<std::uint16_t>(bytes[i + 1] << 8 | bytes[i]);
+        std::uint16_t word = waveSpec.bigEndian ? static_cast<std::uint16_t>(bytes[i] << 8 | bytes[i + 1])
+                                                : static_cast<std::uint16_t>(bytes[i + 1] << 8 | bytes[i]);
         sum = static_cast<std::uint16_t>(sum + word);
     }
-    out.Put<std::uint16_t>(2, static_cast<std::uint16_t>(-sum + spec.checksumDelta));
+    out.Put<std::uint16_t>(2, static_cast<std::uint16_t>(-sum + waveSpec.checksumDelta));
 
-    AppendData(bytes, spec);
-    bytes.insert(bytes.end(), spec.formula.begin(), spec.formula.end());
-    bytes.insert(bytes.end(), spec.note.begin(), spec.note.end());
+    AppendData(bytes, waveSpec);
+    bytes.insert(bytes.end(), waveSpec.formula.begin(), waveSpec.formula.end());
+    bytes.insert(bytes.end(), waveSpec.note.begin(), waveSpec.note.end());
     for (int d = 0; d < 4; ++d) {
-        if (LabelBytes(spec, d) == 0) {
+        if (LabelBytes(waveSpec, d) == 0) {
             continue;
         }
-        AppendLabel(bytes, spec.dimNames[d]);
-        for (const std::string& label : spec.dimLabels[d]) {
+        AppendLabel(bytes, waveSpec.dimNames[d]);
+        for (const std::string& label : waveSpec.dimLabels[d]) {
             AppendLabel(bytes, label);
         }
     }
 
-    std::string tag = TrailerTag(spec.trailer);
-    std::string footer = FooterText(spec);
-    if (spec.imageFooter) {
-        const ImagePreviewFooter& f = *spec.imageFooter;
+    std::string tag = TrailerTag(waveSpec.trailer);
+    std::string footer = FooterText(waveSpec);
+    if (waveSpec.imageFooter) {
+        const ImagePreviewFooter& f = *waveSpec.imageFooter;
         AppendPreviews(bytes, f.channelNames.size(), f.pixels, ImagePreviewLength(f));
-    } else if (spec.forceFooter) {
-        const ForcePreviewFooter& f = *spec.forceFooter;
+    } else if (waveSpec.forceFooter) {
+        const ForcePreviewFooter& f = *waveSpec.forceFooter;
         AppendPreviews(bytes, f.curveNames.size(), f.samples, ForcePreviewLength(f));
     }
     if (!footer.empty()) {
@@ -304,8 +305,8 @@ bool WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
     return static_cast<bool>(file);
 }
 
-bool WriteWaveFile(const std::string& path, const WaveSpec& spec) {
-    return WriteBytes(path, BuildWave(spec));
+bool WriteWaveFile(const std::string& path, const WaveSpec& waveSpec) {
+    return WriteBytes(path, BuildWave(waveSpec));
 }
 
 } // namespace ibwgen

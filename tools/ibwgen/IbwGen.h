@@ -69,13 +69,13 @@ struct WaveSpec {
 int ElementSize(std::int16_t type);
 
 // Bytes of the wave's own sections (headers, data, formula, note, labels): where previews start.
-std::size_t WaveSectionsSize(const WaveSpec& spec);
+std::size_t WaveSectionsSize(const WaveSpec& waveSpec);
 
 // The footer text the description produces (rawFooterText when given), empty without a footer.
-std::string FooterText(const WaveSpec& spec);
+std::string FooterText(const WaveSpec& waveSpec);
 
-std::vector<std::uint8_t> BuildWave(const WaveSpec& spec);
-bool WriteWaveFile(const std::string& path, const WaveSpec& spec);
+std::vector<std::uint8_t> BuildWave(const WaveSpec& waveSpec);
+bool WriteWaveFile(const std::string& path, const WaveSpec& waveSpec);
 bool WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 } // namespace ibwgen

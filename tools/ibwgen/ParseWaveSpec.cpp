@@ -59,25 +59,25 @@ bool ToText(const std::string& text, std::string* v) {
     return true;
 }
 
-void AddPreview(WaveSpec* spec, int width, int height, int version) {
+void AddPreview(WaveSpec* waveSpec, int width, int height, int version) {
     ImagePreviewFooter footer;
     footer.version = version;
     footer.width = width;
     footer.height = height;
-    std::size_t layerPoints = static_cast<std::size_t>(spec->dims[0]) * spec->dims[1];
-    for (std::size_t k = 0; k < spec->dimLabels[2].size(); ++k) {
-        footer.channelNames.push_back(spec->dimLabels[2][k]);
-        if (spec->values.size() >= (k + 1) * layerPoints) {
-            footer.pixels.push_back(MakeImagePreview(spec->values.data() + k * layerPoints, spec->dims[0],
-                                                     spec->dims[1], width, height));
+    std::size_t layerPoints = static_cast<std::size_t>(waveSpec->dims[0]) * waveSpec->dims[1];
+    for (std::size_t k = 0; k < waveSpec->dimLabels[2].size(); ++k) {
+        footer.channelNames.push_back(waveSpec->dimLabels[2][k]);
+        if (waveSpec->values.size() >= (k + 1) * layerPoints) {
+            footer.pixels.push_back(MakeImagePreview(waveSpec->values.data() + k * layerPoints,
+                                                     waveSpec->dims[0], waveSpec->dims[1], width, height));
         }
     }
-    spec->imageFooter = footer;
+    waveSpec->imageFooter = footer;
 }
 
 } // namespace
 
-bool ParseWaveSpec(const std::vector<std::string>& lines, WaveSpec* spec, std::string* error) {
+bool ParseWaveSpec(const std::vector<std::string>& lines, WaveSpec* waveSpec, std::string* error) {
     std::string fill = "zero";
     int previewWidth = 0;
     int previewHeight = 0;
@@ -93,42 +93,42 @@ bool ParseWaveSpec(const std::vector<std::string>& lines, WaveSpec* spec, std::s
         bool ok = true;
         if (key == "byteorder") {
             ok = value == "little" || value == "big";
-            spec->bigEndian = value == "big";
+            waveSpec->bigEndian = value == "big";
         } else if (key == "version" || key == "type" || key == "checksumdelta") {
             ok = ParseLong(value, &n);
-            std::int16_t& field = key == "version" ? spec->version
-                                  : key == "type"  ? spec->type
-                                                   : spec->checksumDelta;
+            std::int16_t& field = key == "version" ? waveSpec->version
+                                  : key == "type"  ? waveSpec->type
+                                                   : waveSpec->checksumDelta;
             field = static_cast<std::int16_t>(n);
         } else if (key == "points" || key == "wavesize" || key == "notesize") {
             ok = ParseLong(value, &n);
-            std::optional<std::int32_t>& field = key == "points"     ? spec->pointCount
-                                                 : key == "wavesize" ? spec->waveSize
-                                                                     : spec->noteSize;
+            std::optional<std::int32_t>& field = key == "points"     ? waveSpec->pointCount
+                                                 : key == "wavesize" ? waveSpec->waveSize
+                                                                     : waveSpec->noteSize;
             field = static_cast<std::int32_t>(n);
         } else if (key == "name") {
-            spec->waveName = value;
+            waveSpec->waveName = value;
         } else if (key == "dims") {
-            ok = ParseList(value, &spec->dims, ToInt);
+            ok = ParseList(value, &waveSpec->dims, ToInt);
         } else if (key == "spacing") {
-            ok = ParseList(value, &spec->spacing, ToDouble);
+            ok = ParseList(value, &waveSpec->spacing, ToDouble);
         } else if (key == "start") {
-            ok = ParseList(value, &spec->start, ToDouble);
+            ok = ParseList(value, &waveSpec->start, ToDouble);
         } else if (key == "dataunits") {
-            spec->dataUnits = value;
+            waveSpec->dataUnits = value;
         } else if (key == "dimunits") {
-            ok = ParseList(value, &spec->dimUnits, ToText);
+            ok = ParseList(value, &waveSpec->dimUnits, ToText);
         } else if (key.size() == 8 && key.starts_with("dimname") && key[7] >= '0' && key[7] <= '3') {
-            spec->dimNames[key[7] - '0'] = value;
+            waveSpec->dimNames[key[7] - '0'] = value;
         } else if (key.size() == 7 && key.starts_with("labels") && key[6] >= '0' && key[6] <= '3') {
-            spec->dimLabels[key[6] - '0'] = Split(value);
+            waveSpec->dimLabels[key[6] - '0'] = Split(value);
         } else if (key == "note") {
-            spec->note += value + "\r";
+            waveSpec->note += value + "\r";
         } else if (key == "trailer") {
             ok = value == "KTZ9W" || value == "Force" || value == "none";
-            spec->trailer = value == "KTZ9W"   ? Trailer::KTZ9W
-                            : value == "Force" ? Trailer::Force
-                                               : Trailer::None;
+            waveSpec->trailer = value == "KTZ9W"   ? Trailer::KTZ9W
+                                : value == "Force" ? Trailer::Force
+                                                   : Trailer::None;
         } else if (key == "fill") {
             ok = value == "zero" || value == "ramp";
             fill = value;
@@ -153,7 +153,7 @@ bool ParseWaveSpec(const std::vector<std::string>& lines, WaveSpec* spec, std::s
     }
 
     long long points = 1;
-    for (std::int32_t d : spec->dims) {
+    for (std::int32_t d : waveSpec->dims) {
         if (d < 0) {
             *error = "negative dimension";
             return false;
@@ -164,17 +164,17 @@ bool ParseWaveSpec(const std::vector<std::string>& lines, WaveSpec* spec, std::s
             return false;
         }
     }
-    if (spec->dims[0] == 0) {
+    if (waveSpec->dims[0] == 0) {
         points = 0;
     }
-    spec->values.assign(static_cast<std::size_t>(points), 0.0f);
+    waveSpec->values.assign(static_cast<std::size_t>(points), 0.0f);
     if (fill == "ramp") {
-        for (std::size_t i = 0; i < spec->values.size(); ++i) {
-            spec->values[i] = static_cast<float>(i);
+        for (std::size_t i = 0; i < waveSpec->values.size(); ++i) {
+            waveSpec->values[i] = static_cast<float>(i);
         }
     }
     if (previewWidth > 0) {
-        AddPreview(spec, previewWidth, previewHeight, footerVersion);
+        AddPreview(waveSpec, previewWidth, previewHeight, footerVersion);
     }
     return true;
 }

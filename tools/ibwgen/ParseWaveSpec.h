@@ -13,6 +13,6 @@ namespace ibwgen {
 //   dataunits=TEXT  dimunits=U0,U1,U2,U3  dimname0..3=TEXT  labels0..3=A,B,..  note=LINE (repeatable)
 //   trailer=KTZ9W|Force|none  fill=zero|ramp  preview=WIDTHxHEIGHT  footerversion=1|2
 //   points=N  wavesize=N  notesize=N  checksumdelta=N   (overrides for damaged files)
-bool ParseWaveSpec(const std::vector<std::string>& lines, WaveSpec* spec, std::string* error);
+bool ParseWaveSpec(const std::vector<std::string>& lines, WaveSpec* waveSpec, std::string* error);
 
 } // namespace ibwgen

@@ -28,13 +28,13 @@ int main(int argc, char** argv) {
             lines.push_back(line);
         }
     }
-    ibwgen::WaveSpec spec;
+    ibwgen::WaveSpec waveSpec;
     std::string error;
-    if (!ibwgen::ParseWaveSpec(lines, &spec, &error)) {
+    if (!ibwgen::ParseWaveSpec(lines, &waveSpec, &error)) {
         std::fprintf(stderr, "ibwgen: %s\n", error.c_str());
         return 1;
     }
-    if (!ibwgen::WriteWaveFile(argv[1], spec)) {
+    if (!ibwgen::WriteWaveFile(argv[1], waveSpec)) {
         std::fprintf(stderr, "ibwgen: cannot write %s\n", argv[1]);
         return 1;
     }

@@ -78,15 +78,15 @@ ibwgen::WaveSpec SampleWave() {
         }
     }
 
-    ibwgen::WaveSpec spec;
-    spec.waveName = "Grating0001";
-    spec.dims = {kSize, kSize, 4, 0};
-    spec.spacing = {step, step, 1, 1};
-    spec.start = {0, 0, 0, 0};
-    spec.dimUnits = {"m", "m", "", ""};
-    spec.dimLabels[2] = {"HeightRetrace", "AmplitudeRetrace", "PhaseRetrace", "ZSensorRetrace"};
-    spec.values.resize(4 * n);
-    float* height = spec.values.data();
+    ibwgen::WaveSpec waveSpec;
+    waveSpec.waveName = "Grating0001";
+    waveSpec.dims = {kSize, kSize, 4, 0};
+    waveSpec.spacing = {step, step, 1, 1};
+    waveSpec.start = {0, 0, 0, 0};
+    waveSpec.dimUnits = {"m", "m", "", ""};
+    waveSpec.dimLabels[2] = {"HeightRetrace", "AmplitudeRetrace", "PhaseRetrace", "ZSensorRetrace"};
+    waveSpec.values.resize(4 * n);
+    float* height = waveSpec.values.data();
     float* amplitude = height + n;
     float* phase = amplitude + n;
     float* zsensor = phase + n;
@@ -110,24 +110,25 @@ ibwgen::WaveSpec SampleWave() {
         }
     }
 
-    spec.note = "ScanSize: 5e-06\rFastScanSize: 5e-06\rSlowScanSize: 5e-06\rScanRate: 1\rScanPoints: 512\r"
-                "ScanLines: 512\rScanAngle: 0\rImagingMode: AC Mode\rScanDown: 0\rSetpoint: 0.8\r"
-                "DriveAmplitude: 0.12\rTime: 10:42:17\r"
-                "Display Range 0: 7e-08\rDisplay Offset 0: 5e-09\rColorMap 0: VioletOrangeYellow\r"
-                "Display Range 1: 8e-09\rDisplay Offset 1: 0\rColorMap 1: Grays256\r"
-                "Display Range 2: 20\rDisplay Offset 2: 96\rColorMap 2: Copper\r"
-                "Display Range 3: 7e-08\rDisplay Offset 3: 5e-09\rColorMap 3: Terrain256\r";
-    spec.trailer = ibwgen::Trailer::KTZ9W;
+    waveSpec.note =
+        "ScanSize: 5e-06\rFastScanSize: 5e-06\rSlowScanSize: 5e-06\rScanRate: 1\rScanPoints: 512\r"
+        "ScanLines: 512\rScanAngle: 0\rImagingMode: AC Mode\rScanDown: 0\rSetpoint: 0.8\r"
+        "DriveAmplitude: 0.12\rTime: 10:42:17\r"
+        "Display Range 0: 7e-08\rDisplay Offset 0: 5e-09\rColorMap 0: VioletOrangeYellow\r"
+        "Display Range 1: 8e-09\rDisplay Offset 1: 0\rColorMap 1: Grays256\r"
+        "Display Range 2: 20\rDisplay Offset 2: 96\rColorMap 2: Copper\r"
+        "Display Range 3: 7e-08\rDisplay Offset 3: 5e-09\rColorMap 3: Terrain256\r";
+    waveSpec.trailer = ibwgen::Trailer::KTZ9W;
 
     ibwgen::ImagePreviewFooter footer;
     footer.version = 2;
     footer.width = 128;
     footer.height = 128;
-    footer.channelNames = spec.dimLabels[2];
+    footer.channelNames = waveSpec.dimLabels[2];
     for (int layer = 0; layer < 4; ++layer) {
-        footer.pixels.push_back(ibwgen::MakeImagePreview(spec.values.data() + layer * n, kSize, kSize,
+        footer.pixels.push_back(ibwgen::MakeImagePreview(waveSpec.values.data() + layer * n, kSize, kSize,
                                                          footer.width, footer.height));
     }
-    spec.imageFooter = footer;
-    return spec;
+    waveSpec.imageFooter = footer;
+    return waveSpec;
 }
