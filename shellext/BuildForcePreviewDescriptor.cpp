@@ -1,0 +1,78 @@
+#include "shellext/BuildIBWPreviewDescriptor.h"
+
+#include "shellext/FooterNumber.h"
+#include "shellext/IBWFooterKeys.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+
+namespace {
+
+// Only this much of "DataTypes" names curves.
+constexpr std::size_t kCurveNamesMax = 255;
+
+std::int32_t NumberOr(const IBWFooterKeys& keys, std::string_view key, std::int32_t fallback) {
+    const std::string* value = keys.Find(key);
+    return value != nullptr ? FooterNumber(*value) : fallback;
+}
+
+std::int32_t ForceDataType(const std::string* value) {
+    if (value == nullptr) {
+        return 0;
+    }
+    if (*value == "Byte") {
+        return -1;
+    }
+    return *value == "UByte" ? 1 : 0;
+}
+
+} // namespace
+
+bool BuildForcePreviewDescriptor(std::string_view footerText, IBWPreviewDescriptor* out) {
+    *out = IBWPreviewDescriptor{};
+    IBWFooterKeys keys = IBWFooterKeys::Parse(footerText);
+    const std::string* files = keys.Find("NumberOfFiles");
+    if (files == nullptr) {
+        return false;
+    }
+    std::int32_t count = FooterNumber(*files);
+    if (count <= 0 || static_cast<std::size_t>(count) > footerText.size()) {
+        return false;
+    }
+    IBWForcePreview common;
+    common.dataType = ForceDataType(keys.Find("DataType"));
+    common.forceDir = NumberOr(keys, "ForceDir", 1);
+    common.dataLength = NumberOr(keys, "DataLength", 0);
+    common.extendLength = NumberOr(keys, "ExtendLength", 0);
+    common.retractLength = NumberOr(keys, "RetractLength", 0);
+
+    IBWPreviewDescriptor d;
+    d.kind = kIBWPreviewForce;
+    d.footerVersion = NumberOr(keys, "FooterVersion", 0);
+    d.count = count;
+    d.forceChannels.assign(static_cast<std::size_t>(count), common);
+
+    std::string names;
+    if (const std::string* list = keys.Find("DataTypes")) {
+        names = list->substr(0, kCurveNamesMax);
+    }
+    std::size_t start = 0;
+    for (IBWForcePreview& curve : d.forceChannels) {
+        std::size_t comma = names.find(',', start);
+        if (comma == std::string::npos) {
+            break;
+        }
+        curve.name = names.substr(start, std::min(comma - start, kIBWPreviewNameMax));
+        start = comma + 1;
+    }
+    for (std::int32_t i = 1; i <= count; ++i) {
+        const std::string* offset = keys.Find("ExtendStart" + std::to_string(i));
+        if (offset == nullptr || offset->empty()) {
+            return false;
+        }
+        d.forceChannels[static_cast<std::size_t>(i - 1)].extendStart = FooterNumber(*offset);
+    }
+    *out = std::move(d);
+    return true;
+}

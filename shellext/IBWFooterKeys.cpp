@@ -1,0 +1,35 @@
+#include "shellext/IBWFooterKeys.h"
+
+#include "shellext/NextFooterEntry.h"
+
+#include <cstddef>
+
+namespace {
+
+std::string LowerAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return lower;
+}
+
+} // namespace
+
+IBWFooterKeys IBWFooterKeys::Parse(std::string_view text) {
+    IBWFooterKeys keys;
+    std::size_t pos = 0;
+    std::string key;
+    std::string value;
+    while (NextFooterEntry(text, &pos, &key, &value)) {
+        keys.m_values[LowerAscii(key)] = value;
+    }
+    return keys;
+}
+
+const std::string* IBWFooterKeys::Find(std::string_view key) const {
+    auto it = m_values.find(LowerAscii(key));
+    return it == m_values.end() ? nullptr : &it->second;
+}

@@ -1,0 +1,30 @@
+#include "shellext/NextFooterEntry.h"
+
+bool NextFooterEntry(std::string_view text, std::size_t* pos, std::string* key, std::string* value) {
+    if (*pos > text.size()) {
+        return false;
+    }
+    std::size_t end = text.find(';', *pos);
+    if (end == std::string_view::npos) {
+        return false;
+    }
+    std::string_view entry = text.substr(*pos, end - *pos);
+    std::size_t colon = entry.find(':');
+    if (colon == std::string_view::npos) {
+        key->clear();
+        value->clear();
+    } else {
+        std::size_t start = colon + 1;
+        while (start < entry.size() && entry[start] == ' ') {
+            ++start;
+        }
+        key->assign(entry.substr(0, colon));
+        value->assign(entry.substr(start));
+    }
+    std::size_t next = end + 1;
+    while (next < text.size() && text[next] == ';') {
+        ++next;
+    }
+    *pos = next;
+    return true;
+}
