@@ -2,7 +2,7 @@
 // separator, whatever the process locale.
 #pragma once
 
-#include "ui/ColorRGBA.h"
+#include "render/ColorRGBA.h"
 
 #include <string>
 #include <string_view>

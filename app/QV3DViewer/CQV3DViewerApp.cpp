@@ -7,13 +7,25 @@
 #include "app/QV3DViewer/CQV3DViewerDoc.h"
 #include "app/QV3DViewer/CQV3DViewerView.h"
 #include "app/QV3DViewer/CommandIds.h"
-#include "app/QV3DViewer/ViewPrefs.h"
+#include "ui/CProfileSettings.h"
+#include "ui/ViewerPreferences.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
+
+namespace {
+
+// A store that cannot be read starts the program on the compiled-in defaults.
+void LoadCurrentPreferences() {
+    if (!CProfileSettings::Load(CurrentPreferences)) {
+        CurrentPreferences = DefaultPreferences;
+    }
+}
+
+} // namespace
 
 CQV3DViewerApp::CQV3DViewerApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -22,7 +34,7 @@ CQV3DViewerApp::~CQV3DViewerApp() = default;
 void CQV3DViewerApp::SetStoreNames() {
     QCoreApplication::setOrganizationName(QString::fromLatin1(kCompany));
     QCoreApplication::setApplicationName(QString::fromLatin1(kAppTitle));
-    SetPreferencesSection(kSettingsSection);
+    CProfileSettings::SetSectionName(kSettingsSection);
 }
 
 bool CQV3DViewerApp::InitInstance(const QString& file) {

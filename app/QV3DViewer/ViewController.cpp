@@ -2,12 +2,12 @@
 
 #include "app/QV3DViewer/AutoRange.h"
 #include "app/QV3DViewer/AxesLabels.h"
-#include "app/QV3DViewer/ChannelMeshSize.h"
 #include "app/QV3DViewer/ChannelPalette.h"
 #include "app/QV3DViewer/DragViewState.h"
 #include "app/QV3DViewer/NoteDisplayRange.h"
 #include "ibw/CIBWReader.h"
 #include "render/CColorTableHandler.h"
+#include "ui/PreferenceLimits.h"
 
 #include <algorithm>
 
@@ -15,10 +15,6 @@ namespace {
 
 CRenderFacade& Facade() {
     return CRenderFacade::Instance();
-}
-
-ColorRGBA ToColor(const Rgba& c) {
-    return {c[0], c[1], c[2], c[3]};
 }
 
 constexpr int kMaxRegisteredEntries = 512;
@@ -37,9 +33,9 @@ void SetBit(std::uint16_t& word, std::uint16_t bit, bool on) {
 
 } // namespace
 
-ViewController::ViewController() : prefs(CurrentViewPrefs()) {
-    mainPalette = prefs.PaletteIndex;
-    overlayPalette = prefs.PaletteIndex;
+ViewController::ViewController() : prefs(CurrentPreferences) {
+    mainPalette = EffectivePaletteIndex(prefs);
+    overlayPalette = mainPalette;
 }
 
 ViewController::~ViewController() {
@@ -69,9 +65,9 @@ bool ViewController::AttachWindow(QWindow* window) {
     state.ShowLights = true;
     state.ShowColorbar = prefs.ShowColorbar;
     state.Anaglyph = false;
-    state.BackColor = ToColor(prefs.BackColor);
-    state.LightColor = ToColor(prefs.LightColor);
-    state.OnscreenTextColor = ToColor(prefs.OnscreenTextColor);
+    state.BackColor = prefs.BackColor;
+    state.LightColor = prefs.LightColor;
+    state.OnscreenTextColor = prefs.OnscreenTextColor;
     SetViewState(state);
     return true;
 }
@@ -125,7 +121,7 @@ bool ViewController::SelectChannel(CIBWReader* reader_, int index) {
     ViewState state;
     if (ReadViewState(state)) {
         state.Zoom = prefs.ZoomFactor;
-        state.BackColor = ToColor(prefs.BackColor);
+        state.BackColor = prefs.BackColor;
         state.ShowLights = prefs.ShowLights;
         SetViewState(state);
     }
@@ -137,7 +133,8 @@ bool ViewController::SelectChannel(CIBWReader* reader_, int index) {
     }
     mainMesh = CreateChannelMesh(index, false);
     const std::string named = reader->GetNoteValue("ColorMap " + std::to_string(index));
-    SetPalette(ChooseChannelPalette(named, prefs.UseChannelPalette, prefs.PaletteIndex, mainPalette));
+    SetPalette(
+        ChooseChannelPalette(named, prefs.UseChannelPalette, EffectivePaletteIndex(prefs), mainPalette));
     if (mainMesh != nullptr) {
         Facade().AddMeshToScene(context, mainMesh);
     }
@@ -151,13 +148,11 @@ RenderHandle ViewController::CreateChannelMesh(int index, bool overlay) {
         return nullptr;
     }
     // Decimation follows the application-wide record, not the working copy.
-    const ViewPrefs current = CurrentViewPrefs();
-    const ChannelMeshSize size =
-        ChooseChannelMeshSize(channel->columns, channel->rows, current.DecimationEnable,
-                              current.XDecimationThreshold, current.YDecimationThreshold);
-    RenderHandle mesh = size.decimated ? Facade().CreateDecimatedMesh(channel->columns, channel->rows,
-                                                                      size.columns, size.rows)
-                                       : Facade().CreateMesh(channel->columns, channel->rows);
+    const MeshGridSize size = DecimatedGridSize(CurrentPreferences, channel->columns, channel->rows);
+    const bool decimated = size.columns != channel->columns || size.rows != channel->rows;
+    RenderHandle mesh =
+        decimated ? Facade().CreateDecimatedMesh(channel->columns, channel->rows, size.columns, size.rows)
+                  : Facade().CreateMesh(channel->columns, channel->rows);
     if (mesh == nullptr) {
         return nullptr;
     }
@@ -184,10 +179,10 @@ RenderHandle ViewController::CreateChannelMesh(int index, bool overlay) {
         params.ZOffset = range.lower;
     }
     params.SpecularFactor = prefs.SpecularFactor;
-    params.ZClamp = prefs.ClipMode == 1 ? 1 : 0;
-    params.ZClip = prefs.ClipMode == 2 ? 1 : 0;
+    params.ZClamp = EffectiveClipMode(prefs) == 1 ? 1 : 0;
+    params.ZClip = EffectiveClipMode(prefs) == 2 ? 1 : 0;
     params.Specular = prefs.SpecularEnabled ? 1 : 0;
-    params.NaNColor = ToColor(prefs.NaNColor);
+    params.NaNColor = prefs.NaNColor;
     Facade().SetMeshParams(mesh, params);
     SetupAxes(*channel, mesh);
     Facade().LoadMeshData(mesh, channel->data, channel->points);
@@ -391,15 +386,15 @@ void ViewController::SetTextFlags(int bits) {
     SetViewState(state);
 }
 
-void ViewController::ApplyPreferences(const ViewPrefs& next) {
+void ViewController::ApplyPreferences(const ViewerPreferences& next) {
     ViewState state;
     if (ReadViewState(state)) {
         state.Projection = next.OrthoProjection ? 1 : 0;
         state.ShowColorbar = next.ShowColorbar;
         state.ShowLights = next.ShowLights;
-        state.BackColor = ToColor(next.BackColor);
-        state.LightColor = ToColor(next.LightColor);
-        state.OnscreenTextColor = ToColor(next.OnscreenTextColor);
+        state.BackColor = next.BackColor;
+        state.LightColor = next.LightColor;
+        state.OnscreenTextColor = next.OnscreenTextColor;
         state.Anaglyph = next.Anaglyph;
         SetViewState(state);
     }
@@ -410,10 +405,10 @@ void ViewController::ApplyPreferences(const ViewPrefs& next) {
     MeshParams params;
     Facade().GetMeshParams(mainMesh, params);
     params.SpecularFactor = next.SpecularFactor;
-    params.ZClamp = next.ClipMode == 1 ? 1 : 0;
-    params.ZClip = next.ClipMode == 2 ? 1 : 0;
+    params.ZClamp = EffectiveClipMode(next) == 1 ? 1 : 0;
+    params.ZClip = EffectiveClipMode(next) == 2 ? 1 : 0;
     params.Specular = next.SpecularEnabled ? 1 : 0;
-    params.NaNColor = ToColor(next.NaNColor);
+    params.NaNColor = next.NaNColor;
     const CIBWChannel* channel = GetCurrentChannel();
     if (next.ZAspect1To1 && channel != nullptr && !prefs.ZAspect1To1 && channel->xExtent != 0) {
         params.ZScale = params.ZRange / static_cast<float>(channel->xExtent);

@@ -3,8 +3,8 @@
 // mouse input into view-state changes. All render work goes through the render facade.
 #pragma once
 
-#include "app/QV3DViewer/ViewPrefs.h"
 #include "render/CRenderFacade.h"
+#include "ui/ViewerPreferences.h"
 
 #include <functional>
 #include <string>
@@ -55,8 +55,8 @@ public:
     void WriteViewState(const ViewState& state);
     void SetTextFlags(int bits);
     int GetTextFlags() const { return textFlags; }
-    ViewPrefs GetPreferences() const { return prefs; }
-    void ApplyPreferences(const ViewPrefs& next);
+    ViewerPreferences GetPreferences() const { return prefs; }
+    void ApplyPreferences(const ViewerPreferences& next);
     bool GetMainMeshParams(MeshParams& out) const;
     bool GetOverlayMeshParams(MeshParams& out) const;
     void SetChangeHook(void (*hook)(void*), void* context);
@@ -91,7 +91,7 @@ private:
     int overlayPalette = 0;
     void (*changeHook)(void*) = nullptr;
     void* changeHookContext = nullptr;
-    ViewPrefs prefs;
+    ViewerPreferences prefs;
     RenderHandle context = nullptr;
     RenderHandle mainMesh = nullptr;
     RenderHandle overlayMesh = nullptr;

@@ -1,5 +1,4 @@
 #include "app/QV3DViewer/AutoRange.h"
-#include "app/QV3DViewer/ChannelMeshSize.h"
 #include "app/QV3DViewer/ChannelPalette.h"
 #include "app/QV3DViewer/NoteDisplayRange.h"
 #include "ibw/CIBWChannel.h"
@@ -19,32 +18,6 @@ CIBWChannel ChannelOf(const std::vector<float>& values, int columns, int rows) {
     channel.points = static_cast<int>(values.size());
     channel.data = values.data();
     return channel;
-}
-
-TEST(ChannelMeshSize, DecimatesOnlyOversizeImages) {
-    struct Case {
-        int columns, rows;
-        bool enable;
-        int xThreshold, yThreshold;
-        ChannelMeshSize expected;
-    };
-    const Case cases[] = {
-        {2048, 512, true, 1024, 1024, {1024, 512, true}},
-        {2048, 512, false, 1024, 1024, {2048, 512, false}},
-        {512, 2048, true, 1024, 1024, {512, 1024, true}},
-        {1024, 1024, true, 1024, 1024, {1024, 1024, false}},
-        {4096, 4096, true, 256, 512, {256, 512, true}},
-        // A threshold that cannot make a mesh is ignored on its axis.
-        {2048, 512, true, 0, 256, {2048, 256, true}},
-        {2048, 512, true, -5, 1024, {2048, 512, false}},
-    };
-    for (const Case& c : cases) {
-        const ChannelMeshSize size =
-            ChooseChannelMeshSize(c.columns, c.rows, c.enable, c.xThreshold, c.yThreshold);
-        EXPECT_EQ(size.columns, c.expected.columns) << c.columns << "x" << c.rows;
-        EXPECT_EQ(size.rows, c.expected.rows) << c.columns << "x" << c.rows;
-        EXPECT_EQ(size.decimated, c.expected.decimated) << c.columns << "x" << c.rows;
-    }
 }
 
 TEST(AutoRange, TrimsASingleSpikeAboveTheMean) {
