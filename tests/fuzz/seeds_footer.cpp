@@ -1,0 +1,69 @@
+// seeds_fuzz_footer CORPUS_DIR: small wave files with image footers of both versions, force
+// footers and a few hand-written footer texts, so the fuzzer starts past the tail checks.
+#include "tools/ibwgen/IbwGen.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+ibwgen::WaveSpec Wave(ibwgen::Trailer trailer) {
+    ibwgen::WaveSpec spec;
+    spec.dims = {2, 2, 1, 0};
+    spec.values = {1, 2, 3, 4};
+    spec.trailer = trailer;
+    return spec;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: seeds_fuzz_footer CORPUS_DIR\n");
+        return 2;
+    }
+    std::filesystem::path dir = argv[1];
+    std::filesystem::create_directories(dir);
+    int n = 0;
+    auto write = [&](const ibwgen::WaveSpec& spec) {
+        ibwgen::WriteWaveFile((dir / ("seed_" + std::to_string(n++) + ".ibw")).string(), spec);
+    };
+    for (int version : {1, 2}) {
+        ibwgen::WaveSpec spec = Wave(ibwgen::Trailer::KTZ9W);
+        ibwgen::ImagePreviewFooter footer;
+        footer.version = version;
+        footer.width = 2;
+        footer.height = 2;
+        footer.channelNames = {"Height", "Phase"};
+        footer.pixels = {{1, 2, 3, 4}, {-1, -2, -3, -4}};
+        spec.imageFooter = footer;
+        write(spec);
+    }
+    ibwgen::WaveSpec force = Wave(ibwgen::Trailer::Force);
+    ibwgen::ForcePreviewFooter ff;
+    ff.dataLength = 4;
+    ff.extendLength = 2;
+    ff.retractLength = 2;
+    ff.curveNames = {"Defl", "Amp"};
+    ff.samples = {{0, 128, 255, 64}, {1, 2, 3, 4}};
+    force.forceFooter = ff;
+    write(force);
+
+    const char* texts[] = {
+        ("NumberOfFiles:2;DataTypeList:Height,Phase,;HeightFileStart:1000;PhaseFileStart:5096;Version:2;"
+         "DataWidth:64;DataHeight:64;DataLength:4096;"),
+        "Version:1;numberoffiles:2;NumberOfFiles: 2;;A:0;;B:4;DataLength:4;",
+        "Version:3;NumberOfFiles:1;",
+    };
+    for (const char* text : texts) {
+        ibwgen::WaveSpec spec = Wave(ibwgen::Trailer::KTZ9W);
+        spec.rawFooterText = text;
+        write(spec);
+    }
+    ibwgen::WaveSpec rawForce = Wave(ibwgen::Trailer::Force);
+    rawForce.rawFooterText = "NumberOfFiles:2;DataTypes:a,b,;ExtendStart1:0;ExtendStart2:8;ExtendLength:4;"
+                             "RetractLength:4;";
+    write(rawForce);
+    return 0;
+}
