@@ -27,8 +27,8 @@ inline std::string TempPath(const std::string& suffix) {
 // A file removed when the test ends.
 class TempFile {
 public:
-    TempFile(const ibwgen::WaveSpec& spec, const std::string& suffix = ".ibw") : path_(TempPath(suffix)) {
-        ibwgen::WriteWaveFile(path_, spec);
+    TempFile(const ibwgen::WaveSpec& waveSpec, const std::string& suffix = ".ibw") : path_(TempPath(suffix)) {
+        ibwgen::WriteWaveFile(path_, waveSpec);
     }
     TempFile(const std::vector<std::uint8_t>& bytes, const std::string& suffix) : path_(TempPath(suffix)) {
         ibwgen::WriteBytes(path_, bytes);
@@ -45,17 +45,17 @@ private:
 // An instrument image of columns x rows with named layers (channels); values rise by one per
 // element in storage order.
 inline ibwgen::WaveSpec ImageSpec(int columns, int rows, const std::vector<std::string>& channels) {
-    ibwgen::WaveSpec spec;
+    ibwgen::WaveSpec waveSpec;
     const int layers = static_cast<int>(channels.size());
-    spec.dims = {columns, rows, layers, 0};
-    spec.spacing = {1e-8, 1e-8, 1, 1};
-    spec.dimUnits = {"m", "m", "", ""};
-    spec.dimLabels[2] = channels;
-    spec.values.resize(static_cast<std::size_t>(columns) * rows * layers);
-    for (std::size_t i = 0; i < spec.values.size(); ++i) {
-        spec.values[i] = static_cast<float>(i);
+    waveSpec.dims = {columns, rows, layers, 0};
+    waveSpec.spacing = {1e-8, 1e-8, 1, 1};
+    waveSpec.dimUnits = {"m", "m", "", ""};
+    waveSpec.dimLabels[2] = channels;
+    waveSpec.values.resize(static_cast<std::size_t>(columns) * rows * layers);
+    for (std::size_t i = 0; i < waveSpec.values.size(); ++i) {
+        waveSpec.values[i] = static_cast<float>(i);
     }
-    return spec;
+    return waveSpec;
 }
 
 } // namespace apptest

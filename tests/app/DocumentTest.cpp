@@ -44,8 +44,8 @@ TEST(Document, RejectedFilesFailWithoutAPlatformError) {
     doubles.type = 0x04;
     ibwgen::WaveSpec noTrailer = apptest::ImageSpec(4, 3, {"Height"});
     noTrailer.trailer = ibwgen::Trailer::None;
-    for (const auto* spec : {&flat, &doubles, &noTrailer}) {
-        const apptest::TempFile file(*spec);
+    for (const auto* waveSpec : {&flat, &doubles, &noTrailer}) {
+        const apptest::TempFile file(*waveSpec);
         CQV3DViewerDoc doc;
         EXPECT_FALSE(doc.OnOpenDocument(file.path()));
         EXPECT_EQ(doc.LastOpenError(), OpenError::none);

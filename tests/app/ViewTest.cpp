@@ -27,16 +27,16 @@ CQV3DViewerApp& App() {
 
 // A 64 x 48 image of two channels: a tilted plane and a ripple.
 ibwgen::WaveSpec PlaneSpec() {
-    ibwgen::WaveSpec spec = apptest::ImageSpec(64, 48, {"HeightRetrace", "AmplitudeRetrace"});
-    spec.spacing = {1e-7, 1e-7, 1, 1};
+    ibwgen::WaveSpec waveSpec = apptest::ImageSpec(64, 48, {"HeightRetrace", "AmplitudeRetrace"});
+    waveSpec.spacing = {1e-7, 1e-7, 1, 1};
     for (int j = 0; j < 48; ++j) {
         for (int i = 0; i < 64; ++i) {
-            spec.values[static_cast<std::size_t>(i + j * 64)] = static_cast<float>((i + j) * 1e-9);
-            spec.values[static_cast<std::size_t>(64 * 48 + i + j * 64)] =
+            waveSpec.values[static_cast<std::size_t>(i + j * 64)] = static_cast<float>((i + j) * 1e-9);
+            waveSpec.values[static_cast<std::size_t>(64 * 48 + i + j * 64)] =
                 std::sin(static_cast<float>(i) * 0.3f);
         }
     }
-    return spec;
+    return waveSpec;
 }
 
 class View : public ::testing::Test {
