@@ -1,0 +1,51 @@
+// qvibw-thumbnailer -s SIZE INPUT OUTPUT.png: a file manager's thumbnail of an IBW file, drawn from
+// the preview of its first channel. Exit 0 with a PNG of SIZE x SIZE, non-zero and no PNG otherwise.
+#include "shellext/CIBWPreview.h"
+#include "shellext/RenderPreviewImage.h"
+#include "shellext/linux/WritePalettePng.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+
+namespace {
+
+int Usage() {
+    std::fprintf(stderr, "usage: qvibw-thumbnailer -s SIZE INPUT OUTPUT.png\n");
+    return 2;
+}
+
+std::optional<PaletteBitmap> Thumbnail(const char* input, int size) {
+    CIBWPreview preview;
+    if (preview.Load(input, 0) != kIBWPreviewImage) {
+        return std::nullopt;
+    }
+    const IBWImagePreview& channel = preview.GetDescriptor()->imageChannels[0];
+    // The sizes are 16-bit numbers in the picture's own terms.
+    return RenderPreviewImage(static_cast<std::int16_t>(channel.width),
+                              static_cast<std::int16_t>(channel.height), channel.data, {size, size});
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 5 || std::strcmp(argv[1], "-s") != 0) {
+        return Usage();
+    }
+    char* end = nullptr;
+    long size = std::strtol(argv[2], &end, 10);
+    if (*end != '\0' || size < 1 || size > 4096) {
+        return Usage();
+    }
+    std::optional<PaletteBitmap> bitmap = Thumbnail(argv[3], static_cast<int>(size));
+    if (!bitmap) {
+        std::fprintf(stderr, "qvibw-thumbnailer: %s has no image preview\n", argv[3]);
+        return 1;
+    }
+    if (!WritePalettePng(*bitmap, argv[4])) {
+        std::fprintf(stderr, "qvibw-thumbnailer: cannot write %s\n", argv[4]);
+        return 1;
+    }
+    return 0;
+}
