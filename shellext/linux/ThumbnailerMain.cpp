@@ -1,6 +1,8 @@
 // qvibw-thumbnailer -s SIZE INPUT OUTPUT.png: a file manager's thumbnail of an IBW file, drawn from
-// the preview of its first channel. Exit 0 with a PNG of SIZE x SIZE, non-zero and no PNG otherwise.
+// the preview of its first channel or force curve. Exit 0 with a PNG of SIZE x SIZE, non-zero and no PNG
+// otherwise.
 #include "shellext/CIBWPreview.h"
+#include "shellext/RenderForcePlot.h"
 #include "shellext/RenderPreviewImage.h"
 #include "shellext/linux/WritePalettePng.h"
 
@@ -18,7 +20,11 @@ int Usage() {
 
 std::optional<PaletteBitmap> Thumbnail(const char* input, int size) {
     CIBWPreview preview;
-    if (preview.Load(input, 0) != kIBWPreviewImage) {
+    int kind = preview.Load(input, 0);
+    if (kind == kIBWPreviewForce) {
+        return RenderForcePlot(preview.GetDescriptor()->forceChannels[0], {size, size});
+    }
+    if (kind != kIBWPreviewImage) {
         return std::nullopt;
     }
     const IBWImagePreview& channel = preview.GetDescriptor()->imageChannels[0];
@@ -40,7 +46,7 @@ int main(int argc, char** argv) {
     }
     std::optional<PaletteBitmap> bitmap = Thumbnail(argv[3], static_cast<int>(size));
     if (!bitmap) {
-        std::fprintf(stderr, "qvibw-thumbnailer: %s has no image preview\n", argv[3]);
+        std::fprintf(stderr, "qvibw-thumbnailer: %s has no preview\n", argv[3]);
         return 1;
     }
     if (!WritePalettePng(*bitmap, argv[4])) {
