@@ -9,11 +9,11 @@
 namespace {
 
 ibwgen::WaveSpec Wave(ibwgen::Trailer trailer) {
-    ibwgen::WaveSpec spec;
-    spec.dims = {2, 2, 1, 0};
-    spec.values = {1, 2, 3, 4};
-    spec.trailer = trailer;
-    return spec;
+    ibwgen::WaveSpec waveSpec;
+    waveSpec.dims = {2, 2, 1, 0};
+    waveSpec.values = {1, 2, 3, 4};
+    waveSpec.trailer = trailer;
+    return waveSpec;
 }
 
 } // namespace
@@ -26,19 +26,19 @@ int main(int argc, char** argv) {
     std::filesystem::path dir = argv[1];
     std::filesystem::create_directories(dir);
     int n = 0;
-    auto write = [&](const ibwgen::WaveSpec& spec) {
-        ibwgen::WriteWaveFile((dir / ("seed_" + std::to_string(n++) + ".ibw")).string(), spec);
+    auto write = [&](const ibwgen::WaveSpec& waveSpec) {
+        ibwgen::WriteWaveFile((dir / ("seed_" + std::to_string(n++) + ".ibw")).string(), waveSpec);
     };
     for (int version : {1, 2}) {
-        ibwgen::WaveSpec spec = Wave(ibwgen::Trailer::KTZ9W);
+        ibwgen::WaveSpec waveSpec = Wave(ibwgen::Trailer::KTZ9W);
         ibwgen::ImagePreviewFooter footer;
         footer.version = version;
         footer.width = 2;
         footer.height = 2;
         footer.channelNames = {"Height", "Phase"};
         footer.pixels = {{1, 2, 3, 4}, {-1, -2, -3, -4}};
-        spec.imageFooter = footer;
-        write(spec);
+        waveSpec.imageFooter = footer;
+        write(waveSpec);
     }
     ibwgen::WaveSpec force = Wave(ibwgen::Trailer::Force);
     ibwgen::ForcePreviewFooter ff;
@@ -57,9 +57,9 @@ int main(int argc, char** argv) {
         "Version:3;NumberOfFiles:1;",
     };
     for (const char* text : texts) {
-        ibwgen::WaveSpec spec = Wave(ibwgen::Trailer::KTZ9W);
-        spec.rawFooterText = text;
-        write(spec);
+        ibwgen::WaveSpec waveSpec = Wave(ibwgen::Trailer::KTZ9W);
+        waveSpec.rawFooterText = text;
+        write(waveSpec);
     }
     ibwgen::WaveSpec rawForce = Wave(ibwgen::Trailer::Force);
     rawForce.rawFooterText = "NumberOfFiles:2;DataTypes:a,b,;ExtendStart1:0;ExtendStart2:8;ExtendLength:4;"

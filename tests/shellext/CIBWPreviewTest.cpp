@@ -15,27 +15,27 @@ namespace {
 using testfiles::TempFile;
 
 ibwgen::WaveSpec ImageWave(int version) {
-    ibwgen::WaveSpec spec = testfiles::ImageSpec(4, 3, 2);
+    ibwgen::WaveSpec waveSpec = testfiles::ImageSpec(4, 3, 2);
     ibwgen::ImagePreviewFooter footer;
     footer.version = version;
     footer.width = 2;
     footer.height = 2;
     footer.channelNames = {"Height", "Phase"};
     footer.pixels = {{1, 2, 3, 4}, {-1, -2, -128, 127}};
-    spec.imageFooter = footer;
-    return spec;
+    waveSpec.imageFooter = footer;
+    return waveSpec;
 }
 
 ibwgen::WaveSpec RawFooterWave(const std::string& text, ibwgen::Trailer trailer = ibwgen::Trailer::KTZ9W) {
-    ibwgen::WaveSpec spec = testfiles::ImageSpec(2, 2, 1);
-    spec.trailer = trailer;
-    spec.rawFooterText = text;
-    return spec;
+    ibwgen::WaveSpec waveSpec = testfiles::ImageSpec(2, 2, 1);
+    waveSpec.trailer = trailer;
+    waveSpec.rawFooterText = text;
+    return waveSpec;
 }
 
 ibwgen::WaveSpec ForceWave(int curves) {
-    ibwgen::WaveSpec spec = testfiles::ImageSpec(4, 1, 1);
-    spec.trailer = ibwgen::Trailer::Force;
+    ibwgen::WaveSpec waveSpec = testfiles::ImageSpec(4, 1, 1);
+    waveSpec.trailer = ibwgen::Trailer::Force;
     ibwgen::ForcePreviewFooter footer;
     footer.dataLength = 4;
     footer.extendLength = 3;
@@ -45,8 +45,8 @@ ibwgen::WaveSpec ForceWave(int curves) {
         footer.samples.push_back(
             {static_cast<std::uint8_t>(c), 128, 255, 0, static_cast<std::uint8_t>(10 + c)});
     }
-    spec.forceFooter = footer;
-    return spec;
+    waveSpec.forceFooter = footer;
+    return waveSpec;
 }
 
 // The file's bytes with the 6-character length field replaced.
@@ -58,8 +58,8 @@ std::vector<std::uint8_t> WithLengthField(std::vector<std::uint8_t> bytes, const
 TEST(CIBWPreview, ReadsBothImageFooterVersions) {
     for (int version : {1, 2}) {
         SCOPED_TRACE(version);
-        ibwgen::WaveSpec spec = ImageWave(version);
-        TempFile file(spec);
+        ibwgen::WaveSpec waveSpec = ImageWave(version);
+        TempFile file(waveSpec);
         CIBWPreview preview;
         ASSERT_EQ(preview.Load(file.path(), 1), kIBWPreviewImage);
         EXPECT_EQ(preview.GetKind(), kIBWPreviewImage);
@@ -72,7 +72,7 @@ TEST(CIBWPreview, ReadsBothImageFooterVersions) {
 
         const IBWPreviewDescriptor& d = *preview.GetDescriptor();
         EXPECT_EQ(d.footerVersion, 0);
-        const auto base = static_cast<std::int32_t>(ibwgen::WaveSectionsSize(spec));
+        const auto base = static_cast<std::int32_t>(ibwgen::WaveSectionsSize(waveSpec));
         EXPECT_EQ(d.imageChannels[0].fileStart, base);
         EXPECT_EQ(d.imageChannels[1].fileStart, base + 4);
         for (const IBWImagePreview& c : d.imageChannels) {
@@ -150,8 +150,8 @@ TEST(CIBWPreview, ChannelOutsideTheDescriptorLoadsChannelZero) {
 }
 
 TEST(CIBWPreview, ReadsForceCurves) {
-    ibwgen::WaveSpec spec = ForceWave(2);
-    TempFile file(spec);
+    ibwgen::WaveSpec waveSpec = ForceWave(2);
+    TempFile file(waveSpec);
     CIBWPreview preview;
     ASSERT_EQ(preview.Load(file.path(), 1), kIBWPreviewForce);
     const IBWPreviewDescriptor& d = *preview.GetDescriptor();
@@ -165,7 +165,7 @@ TEST(CIBWPreview, ReadsForceCurves) {
     EXPECT_EQ(c.dataLength, 4);
     EXPECT_EQ(c.extendLength, 3);
     EXPECT_EQ(c.retractLength, 2);
-    EXPECT_EQ(c.extendStart, static_cast<std::int32_t>(ibwgen::WaveSectionsSize(spec)) + 5);
+    EXPECT_EQ(c.extendStart, static_cast<std::int32_t>(ibwgen::WaveSectionsSize(waveSpec)) + 5);
     EXPECT_EQ(c.data, (std::vector<std::uint8_t>{1, 128, 255, 0, 11}));
     EXPECT_TRUE(d.forceChannels[0].data.empty());
 }
