@@ -17,6 +17,8 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   # headless GL tests
   xvfb xauth libgl1-mesa-dri libegl-mesa0 mesa-utils
+  # the Windows shell-extension DLL: mingw-w64 cross compilers, widl, windres; Wine to test it
+  g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64 wine64
 )
 
 # Generated as root only; without it the comma-locale test skips itself.

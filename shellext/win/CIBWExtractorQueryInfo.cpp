@@ -1,0 +1,63 @@
+// IQueryInfo: the five-line info tip from the wave note and the preview's channel count.
+#include "shellext/win/CIBWExtractor.h"
+
+#include "shellext/win/AnsiText.h"
+#include "shellext/win/CIBWThumbnail.h"
+#include "shellext/win/ColumnTable.h"
+#include "shellext/win/GuardedCall.h"
+#include "shellext/win/Module.h"
+
+#include <cstring>
+
+STDMETHODIMP CIBWExtractor::GetInfoTip(DWORD, WCHAR** tip) {
+    if (!tip) {
+        return E_POINTER;
+    }
+    *tip = nullptr;
+    return GuardedCall([&]() -> HRESULT {
+        CIBWPreview preview;
+        preview.Load(std::filesystem::path(m_path), 0);
+        if (!preview.GetDescriptor()) {
+            return S_FALSE;
+        }
+        EnsureNote();
+        if (!m_note || m_note->text.empty()) {
+            return S_FALSE;
+        }
+        std::string text;
+        for (int pid = 0; pid < kColumnCount; ++pid) {
+            const ColumnSpec& column = ColumnAt(pid);
+            char title[81] = {};
+            LoadStringA(ModuleInstance(), static_cast<UINT>(column.titleId), title, sizeof(title));
+            std::string value;
+            if (column.format == ColumnFormat::ChannelCount) {
+                value = std::to_string(preview.GetChannelCount());
+            } else {
+                const char* key = ColumnKey(column, m_note->trailerKind);
+                value = FormatColumnValue(column.format, key ? m_note->GetValue(key) : std::string());
+            }
+            text += title;
+            text += '\t';
+            text += value;
+            text += '\n';
+        }
+        std::wstring wide = FromAnsi(text);
+        if (!m_shellAllocator) {
+            return S_OK;
+        }
+        const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+        auto* copy = static_cast<WCHAR*>(m_shellAllocator->Alloc(bytes));
+        if (copy) {
+            std::memcpy(copy, wide.c_str(), bytes);
+            *tip = copy;
+        }
+        return S_OK;
+    });
+}
+
+STDMETHODIMP CIBWExtractor::GetInfoFlags(DWORD* flags) {
+    if (flags) {
+        *flags = 0;
+    }
+    return E_NOTIMPL;
+}
