@@ -65,17 +65,17 @@ STDMETHODIMP CIBWExtractor::GetItemData(LPCSHCOLUMNID column, LPCSHCOLUMNDATA da
         return S_FALSE;
     }
     return GuardedCall([&]() -> HRESULT {
-        const ColumnSpec& spec = ColumnAt(static_cast<int>(column->pid));
+        const ColumnSpec& columnSpec = ColumnAt(static_cast<int>(column->pid));
         std::string text;
-        if (spec.format == ColumnFormat::ChannelCount) {
+        if (columnSpec.format == ColumnFormat::ChannelCount) {
             CIBWPreview preview;
             preview.Load(std::filesystem::path(data->wszFile), 0);
             text = std::to_string(preview.GetChannelCount());
         } else {
             // Unparsed: the lookup searches the raw note text.
             CIBWNote note(ToAnsi(data->wszFile), false);
-            const char* key = ColumnKey(spec, note.trailerKind);
-            text = FormatColumnValue(spec.format, key ? note.GetValue(key) : std::string());
+            const char* key = ColumnKey(columnSpec, note.trailerKind);
+            text = FormatColumnValue(columnSpec.format, key ? note.GetValue(key) : std::string());
         }
         if (text.empty()) {
             return S_FALSE;
