@@ -32,12 +32,8 @@ std::int32_t ForceDataType(const std::string* value) {
 bool BuildForcePreviewDescriptor(std::string_view footerText, IBWPreviewDescriptor* out) {
     *out = IBWPreviewDescriptor{};
     IBWFooterKeys keys = IBWFooterKeys::Parse(footerText);
-    const std::string* files = keys.Find("NumberOfFiles");
-    if (files == nullptr) {
-        return false;
-    }
-    std::int32_t count = FooterNumber(*files);
-    if (count <= 0 || static_cast<std::size_t>(count) > footerText.size()) {
+    const std::int32_t count = FooterFileCount(keys, footerText);
+    if (count == 0) {
         return false;
     }
     IBWForcePreview common;

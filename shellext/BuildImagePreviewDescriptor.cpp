@@ -75,12 +75,8 @@ bool NameVersion2(const IBWFooterKeys& keys, IBWPreviewDescriptor* d) {
 bool BuildImagePreviewDescriptor(std::string_view footerText, IBWPreviewDescriptor* out) {
     *out = IBWPreviewDescriptor{};
     IBWFooterKeys keys = IBWFooterKeys::Parse(footerText);
-    const std::string* files = keys.Find("NumberOfFiles");
-    if (files == nullptr) {
-        return false;
-    }
-    std::int32_t count = FooterNumber(*files);
-    if (count <= 0 || static_cast<std::size_t>(count) > footerText.size()) {
+    const std::int32_t count = FooterFileCount(keys, footerText);
+    if (count == 0) {
         return false;
     }
     IBWImagePreview common;

@@ -1,5 +1,6 @@
 #include "shellext/IBWFooterKeys.h"
 
+#include "shellext/FooterNumber.h"
 #include "shellext/NextFooterEntry.h"
 
 #include <cstddef>
@@ -32,4 +33,13 @@ IBWFooterKeys IBWFooterKeys::Parse(std::string_view text) {
 const std::string* IBWFooterKeys::Find(std::string_view key) const {
     auto it = m_values.find(LowerAscii(key));
     return it == m_values.end() ? nullptr : &it->second;
+}
+
+std::int32_t FooterFileCount(const IBWFooterKeys& keys, std::string_view footerText) {
+    const std::string* files = keys.Find("NumberOfFiles");
+    if (files == nullptr) {
+        return 0;
+    }
+    const std::int32_t count = FooterNumber(*files);
+    return count > 0 && static_cast<std::size_t>(count) <= footerText.size() ? count : 0;
 }

@@ -2,6 +2,7 @@
 // replacing earlier ones.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <string_view>
@@ -16,3 +17,7 @@ public:
 private:
     std::map<std::string, std::string> m_values; // lower-cased key -> value as written
 };
+
+// "NumberOfFiles" as a usable record count, or 0 when it is absent, not positive, or larger than
+// the footer text could describe (every record takes at least one byte of it).
+std::int32_t FooterFileCount(const IBWFooterKeys& keys, std::string_view footerText);
