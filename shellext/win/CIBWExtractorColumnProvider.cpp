@@ -2,12 +2,13 @@
 #include "shellext/win/CIBWExtractor.h"
 
 #include "shellext/win/AnsiText.h"
-#include "shellext/win/ColumnTable.h"
 #include "shellext/win/GuardedCall.h"
 #include "shellext/win/Module.h"
 
 #include "shellext/CIBWPreview.h"
+#include "shellext/ColumnText.h"
 
+#include <commctrl.h>
 #include <oleauto.h>
 
 #include <filesystem>
@@ -35,12 +36,12 @@ STDMETHODIMP CIBWExtractor::GetColumnInfo(DWORD index, SHCOLUMNINFO* info) {
     if (!info) {
         return E_POINTER;
     }
-    const ColumnSpec& column = ColumnAt(static_cast<int>(index));
+    const ColumnSpec& column = *ColumnAt(static_cast<int>(index));
     *info = SHCOLUMNINFO{};
     info->scid.fmtid = kColumnFormatId;
     info->scid.pid = index;
     info->vt = VT_LPSTR;
-    info->fmt = static_cast<DWORD>(column.alignment);
+    info->fmt = column.alignRight ? LVCFMT_RIGHT : LVCFMT_LEFT;
     info->cChars = static_cast<UINT>(column.widthChars);
     info->csFlags = SHCOLSTATE_TYPE_STR;
     char title[81] = {};
@@ -65,17 +66,16 @@ STDMETHODIMP CIBWExtractor::GetItemData(LPCSHCOLUMNID column, LPCSHCOLUMNDATA da
         return S_FALSE;
     }
     return GuardedCall([&]() -> HRESULT {
-        const ColumnSpec& columnSpec = ColumnAt(static_cast<int>(column->pid));
+        const ColumnSpec& columnSpec = *ColumnAt(static_cast<int>(column->pid));
         std::string text;
         if (columnSpec.format == ColumnFormat::ChannelCount) {
             CIBWPreview preview;
             preview.Load(std::filesystem::path(data->wszFile), 0);
-            text = std::to_string(preview.GetChannelCount());
+            text = ChannelCountText(preview.GetChannelCount());
         } else {
             // Unparsed: the lookup searches the raw note text.
             CIBWNote note(ToAnsi(data->wszFile), false);
-            const char* key = ColumnKey(columnSpec, note.trailerKind);
-            text = FormatColumnValue(columnSpec.format, key ? note.GetValue(key) : std::string());
+            text = NoteColumnValue(columnSpec, note);
         }
         if (text.empty()) {
             return S_FALSE;

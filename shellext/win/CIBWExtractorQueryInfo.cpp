@@ -3,9 +3,9 @@
 
 #include "shellext/win/AnsiText.h"
 #include "shellext/win/CIBWThumbnail.h"
-#include "shellext/win/ColumnTable.h"
 #include "shellext/win/GuardedCall.h"
-#include "shellext/win/Module.h"
+
+#include "shellext/InfoTipText.h"
 
 #include <cstring>
 
@@ -21,27 +21,11 @@ STDMETHODIMP CIBWExtractor::GetInfoTip(DWORD, WCHAR** tip) {
             return S_FALSE;
         }
         EnsureNote();
-        if (!m_note || m_note->text.empty()) {
+        std::optional<std::string> text = MakeInfoTip(preview, m_note.get());
+        if (!text) {
             return S_FALSE;
         }
-        std::string text;
-        for (int pid = 0; pid < kColumnCount; ++pid) {
-            const ColumnSpec& column = ColumnAt(pid);
-            char title[81] = {};
-            LoadStringA(ModuleInstance(), static_cast<UINT>(column.titleId), title, sizeof(title));
-            std::string value;
-            if (column.format == ColumnFormat::ChannelCount) {
-                value = std::to_string(preview.GetChannelCount());
-            } else {
-                const char* key = ColumnKey(column, m_note->trailerKind);
-                value = FormatColumnValue(column.format, key ? m_note->GetValue(key) : std::string());
-            }
-            text += title;
-            text += '\t';
-            text += value;
-            text += '\n';
-        }
-        std::wstring wide = FromAnsi(text);
+        std::wstring wide = FromAnsi(*text);
         if (!m_shellAllocator) {
             return S_OK;
         }
