@@ -5,7 +5,7 @@
 
 class QWindow;
 class QSurface;
-class QOpenGLContext;
+class CGlContext;
 
 enum class ContextKind : std::int32_t {
     Window = 1,
@@ -13,9 +13,9 @@ enum class ContextKind : std::int32_t {
 };
 
 struct ContextInfo {
-    QWindow* Window = nullptr;           // window drawn into (stored only, for a memory context)
-    QSurface* Dc = nullptr;              // the surface made current: the window or an off-screen one
-    QOpenGLContext* GlContext = nullptr; // null when creation failed
+    QWindow* Window = nullptr;       // window drawn into (stored only, for a memory context)
+    QSurface* Dc = nullptr;          // the surface made current: the window or an off-screen one
+    CGlContext* GlContext = nullptr; // null when creation failed
     ContextKind Kind = ContextKind::Window;
     void* FontData = nullptr; // per-context fonts of a memory context
 };

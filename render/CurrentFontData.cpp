@@ -3,9 +3,7 @@
 #include "render/CurrentFontData.h"
 
 #include "render/CFontData.h"
-
-#include <QObject>
-#include <QOpenGLContext>
+#include "render/detail/GlContextOps.h"
 
 #include <map>
 #include <memory>
@@ -13,24 +11,23 @@
 namespace {
 
 // Never destroyed: a share group may die during static destruction and still erase its entry.
-std::map<const QOpenGLContextGroup*, std::unique_ptr<CFontData>>& FontSets() {
-    static auto* sets = new std::map<const QOpenGLContextGroup*, std::unique_ptr<CFontData>>;
+std::map<const void*, std::unique_ptr<CFontData>>& FontSets() {
+    static auto* sets = new std::map<const void*, std::unique_ptr<CFontData>>;
     return *sets;
 }
 
 } // namespace
 
 CFontData* CurrentFontData() {
-    QOpenGLContext* current = QOpenGLContext::currentContext();
-    if (current == nullptr || current->shareGroup() == nullptr) {
+    const void* group = CurrentShareGroup();
+    if (group == nullptr) {
         return nullptr;
     }
-    QOpenGLContextGroup* group = current->shareGroup();
     auto& sets = FontSets();
     auto found = sets.find(group);
     if (found == sets.end()) {
         found = sets.emplace(group, std::make_unique<CFontData>()).first;
-        QObject::connect(group, &QObject::destroyed, [group] { FontSets().erase(group); });
+        WhenShareGroupDies(group, [group] { FontSets().erase(group); });
         found->second->Build();
     }
     return found->second.get();

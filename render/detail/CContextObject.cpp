@@ -8,8 +8,6 @@
 #include "render/detail/GlContextOps.h"
 #include "render/detail/ViewStateLimits.h"
 
-#include <QOpenGLContext>
-
 CContextObject::CContextObject() : CBlockObject(BlockType::Context) {}
 
 CContextObject::~CContextObject() {
@@ -72,7 +70,6 @@ void CContextObject::ForgetScene() {
 }
 
 bool CContextObject::MakeCurrent() const {
-    // At process exit the GUI may already be gone; Qt's contexts cannot be used then.
-    return info.GlContext != nullptr && info.Dc != nullptr && GuiAlive() &&
-           info.GlContext->makeCurrent(info.Dc);
+    // At process exit the GUI or EGL may already be gone; the context then refuses.
+    return MakeGlContextCurrent(info);
 }

@@ -8,7 +8,7 @@
 #include "render/detail/GlContextOps.h"
 
 CDrawEngineBase::~CDrawEngineBase() {
-    if (context == nullptr || !GuiAlive())
+    if (context == nullptr)
         return;
     if (context->MakeCurrent())
         frameBuffer.Release();

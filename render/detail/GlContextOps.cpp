@@ -1,8 +1,12 @@
-// Context creation and release through QOpenGLContext; surfaces through QWindow and
-// QOffscreenSurface.
+// Context creation goes through QOpenGLContext on QWindow and QOffscreenSurface surfaces, or
+// through EGL's surfaceless platform for memory contexts when there is no display (Qt's own
+// platforms give no GL context then).
 #include "render/detail/GlContextOps.h"
 
+#include "render/HeadlessPlatform.h"
+#include "render/detail/CEglGlContext.h"
 #include "render/detail/CEngineMakerData.h"
+#include "render/detail/CQtGlContext.h"
 #include "render/detail/GlSurfaceFormat.h"
 
 #include <QGuiApplication>
@@ -10,20 +14,18 @@
 #include <QOpenGLContext>
 #include <QWindow>
 
-bool HasCurrentGlContext() {
-    return QOpenGLContext::currentContext() != nullptr;
-}
+namespace {
 
 bool GuiAlive() {
     return QGuiApplication::instance() != nullptr;
 }
 
-bool CreateGlContext(ContextInfo& info) {
+CGlContext* CreateQtContext(ContextInfo& info) {
     if (!GuiAlive())
-        return false;
+        return nullptr;
     if (info.Kind == ContextKind::Window) {
         if (info.Window == nullptr)
-            return false;
+            return nullptr;
         if (info.Window->handle() == nullptr) {
             info.Window->setSurfaceType(QSurface::OpenGLSurface);
             info.Window->setFormat(RenderSurfaceFormat(true));
@@ -42,28 +44,68 @@ bool CreateGlContext(ContextInfo& info) {
     gl->setShareContext(master);
     if (!gl->create() || !gl->makeCurrent(info.Dc)) {
         delete gl;
-        return false;
+        return nullptr;
     }
+    return new CQtGlContext(gl, info.Dc);
+}
+
+} // namespace
+
+bool HasCurrentGlContext() {
+    return CEglGlContext::CurrentShareGroup() != nullptr || QOpenGLContext::currentContext() != nullptr;
+}
+
+bool CreateGlContext(ContextInfo& info) {
+    CGlContext* gl = nullptr;
+    if (info.Kind == ContextKind::Memory && !HasWindowSystem()) {
+        gl = CEglGlContext::Create();
+        if (gl != nullptr && !gl->MakeCurrent()) {
+            delete gl;
+            gl = nullptr;
+        }
+    } else {
+        gl = CreateQtContext(info);
+    }
+    if (gl == nullptr)
+        return false;
     info.GlContext = gl;
     CEngineMakerData::Instance().AddUser();
     return true;
 }
 
 void DestroyGlContext(ContextInfo& info) {
-    if (!GuiAlive())
-        return;
     if (info.GlContext != nullptr) {
-        info.GlContext->doneCurrent();
         delete info.GlContext;
         info.GlContext = nullptr;
         CEngineMakerData::Instance().RemoveUser();
     }
-    if (info.Kind == ContextKind::Memory)
+    if (info.Kind == ContextKind::Memory && GuiAlive())
         delete static_cast<QOffscreenSurface*>(info.Dc);
     info.Dc = nullptr;
 }
 
+bool MakeGlContextCurrent(const ContextInfo& info) {
+    return info.GlContext != nullptr && info.GlContext->MakeCurrent();
+}
+
 void SwapGlBuffers(const ContextInfo& info) {
-    if (info.GlContext != nullptr && info.Window != nullptr)
-        info.GlContext->swapBuffers(info.Window);
+    if (info.GlContext != nullptr && info.Window != nullptr && info.Kind == ContextKind::Window)
+        info.GlContext->SwapBuffers();
+}
+
+const void* CurrentShareGroup() {
+    if (const void* group = CEglGlContext::CurrentShareGroup())
+        return group;
+    const QOpenGLContext* current = QOpenGLContext::currentContext();
+    return current != nullptr ? current->shareGroup() : nullptr;
+}
+
+void WhenShareGroupDies(const void* group, std::function<void()> forget) {
+    if (CEglGlContext::CurrentShareGroup() == group) {
+        CEglGlContext::WhenShareGroupDies(group, std::move(forget));
+        return;
+    }
+    const QOpenGLContext* current = QOpenGLContext::currentContext();
+    if (current != nullptr && current->shareGroup() == group)
+        QObject::connect(current->shareGroup(), &QObject::destroyed, std::move(forget));
 }
