@@ -2,6 +2,7 @@
 
 #include "app/QV3DViewer/AcceleratorTable.h"
 #include "app/QV3DViewer/CChannelBar.h"
+#include "app/QV3DViewer/CViewControls.h"
 #include "app/QV3DViewer/CommandIds.h"
 #include "app/QV3DViewer/CommandPrompts.h"
 #include "ui/ViewerPreferences.h"
@@ -39,16 +40,14 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
 
     BuildStatusBar();
 
-    // The control bar's place; its controls are filled in by the control-bar code.
     controlBar = new QDockWidget(this);
     controlBar->setObjectName(QStringLiteral("ControlBar"));
     controlBar->setFeatures(QDockWidget::NoDockWidgetFeatures);
     auto* titleBar = new QWidget(controlBar);
     titleBar->setFixedHeight(0);
     controlBar->setTitleBarWidget(titleBar);
-    auto* place = new QWidget(controlBar);
-    place->setMinimumHeight(24);
-    controlBar->setWidget(place);
+    viewControls = new CViewControls(controlBar);
+    controlBar->setWidget(viewControls);
     addDockWidget(Qt::BottomDockWidgetArea, controlBar);
 
     SetHandler(cmd::ControlBar, {[this] { ShowControlBar(controlBar->isHidden()); },

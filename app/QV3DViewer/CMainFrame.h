@@ -9,6 +9,7 @@
 #include <map>
 
 class CChannelBar;
+class CViewControls;
 class QAction;
 class QDockWidget;
 class QLabel;
@@ -38,6 +39,7 @@ public:
     CChannelBar* ChannelBar() const { return channelBar; }
     QToolBar* StandardToolBar() const { return toolBar; }
     QDockWidget* ControlBar() const { return controlBar; }
+    CViewControls* ViewControls() const { return viewControls; }
     void ShowControlBar(bool show);
 
     // Opens the dropped files one after another; the last that opens stays open.
@@ -58,6 +60,7 @@ private:
     QToolBar* toolBar = nullptr;
     CChannelBar* channelBar = nullptr;
     QDockWidget* controlBar = nullptr;
+    CViewControls* viewControls = nullptr;
     QMenu* fileMenu = nullptr;
     QAction* recentAnchor = nullptr;
     std::vector<QAction*> recentActions;

@@ -3,9 +3,11 @@
 #include "app/QV3DViewer/CChannelBar.h"
 #include "app/QV3DViewer/CMainFrame.h"
 #include "app/QV3DViewer/CQV3DViewerDoc.h"
+#include "app/QV3DViewer/CViewControls.h"
 #include "app/QV3DViewer/CViewWindow.h"
 #include "app/QV3DViewer/CommandIds.h"
 #include "app/QV3DViewer/DragViewState.h"
+#include "app/QV3DViewer/PreferencesCommand.h"
 #include "render/Windows1252.h"
 
 #include <QMouseEvent>
@@ -62,6 +64,7 @@ void CQV3DViewerView::RegisterCommands() {
         frame->SetHandler(command, {[this, bit = bit] { ToggleTextFlag(bit); },
                                     [this, bit = bit] { return (controller.GetTextFlags() & bit) != 0; }});
     }
+    RegisterPreferencesCommand(*this, *frame);
 }
 
 void CQV3DViewerView::ToggleTextFlag(int bit) {
@@ -88,11 +91,14 @@ void CQV3DViewerView::OnInitialUpdate() {
     }
     bar->SetChannelSel(0);
     bar->SetPaletteSel(controller.MainPalette());
+    frame->ViewControls()->AttachView(this);
+    frame->ViewControls()->ResetForImage();
     window->Repaint();
 }
 
 void CQV3DViewerView::OnChannel(int index) {
     controller.SelectChannel(&document->GetReader(), index);
+    frame->ViewControls()->ResetForImage();
     frame->ChannelBar()->SetPaletteSel(controller.MainPalette());
     window->Repaint();
 }

@@ -1,0 +1,171 @@
+// The preferences command: OK replaces and saves the application's record and hands only the
+// listed fields to the open view; Cancel changes nothing.
+#include "app/QV3DViewer/CommandIds.h"
+#include "app/QV3DViewer/MergeDialogPreferences.h"
+#include "ui/CPreferencesProp.h"
+#include "ui/CProfileSettings.h"
+
+#include "ControlBarFixture.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+#include <map>
+#include <set>
+#include <string>
+
+namespace {
+
+using apptest::ViewerFixture;
+
+std::string Text(ColorRGBA c) {
+    return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + "," +
+           std::to_string(c.a);
+}
+
+// Every field of the record by name, as text.
+std::map<std::string, std::string> Fields(const ViewerPreferences& p) {
+    return {
+        {"ClipMode", std::to_string(p.ClipMode)},
+        {"SpecularEnabled", std::to_string(p.SpecularEnabled)},
+        {"SpecularFactor", std::to_string(p.SpecularFactor)},
+        {"ZAspectRatio", std::to_string(p.ZAspectRatio)},
+        {"ZoomFactor", std::to_string(p.ZoomFactor)},
+        {"OrthoProjection", std::to_string(p.OrthoProjection)},
+        {"ShowLabels", std::to_string(p.ShowLabels)},
+        {"ShowBoundingBox", std::to_string(p.ShowBoundingBox)},
+        {"ShowColorbar", std::to_string(p.ShowColorbar)},
+        {"ShowLights", std::to_string(p.ShowLights)},
+        {"UseChannelPalette", std::to_string(p.UseChannelPalette)},
+        {"AutoScaleChannel", std::to_string(p.AutoScaleChannel)},
+        {"ControlBar", std::to_string(p.ControlBar)},
+        {"AbsoluteZ", std::to_string(p.AbsoluteZ)},
+        {"AbsoluteZOverlay", std::to_string(p.AbsoluteZOverlay)},
+        {"ZAspect1To1", std::to_string(p.ZAspect1To1)},
+        {"Anaglyph", std::to_string(p.Anaglyph)},
+        {"PaletteIndex", std::to_string(p.PaletteIndex)},
+        {"NegativePalette", std::to_string(p.NegativePalette)},
+        {"InvertPalette", std::to_string(p.InvertPalette)},
+        {"ExportFactor", std::to_string(p.ExportFactor)},
+        {"DecimationEnable", std::to_string(p.DecimationEnable)},
+        {"XDecimationThreshold", std::to_string(p.XDecimationThreshold)},
+        {"YDecimationThreshold", std::to_string(p.YDecimationThreshold)},
+        {"BackColor", Text(p.BackColor)},
+        {"LightColor", Text(p.LightColor)},
+        {"OnscreenTextColor", Text(p.OnscreenTextColor)},
+        {"NaNColor", Text(p.NaNColor)},
+    };
+}
+
+const std::set<std::string> kMerged = {
+    "UseChannelPalette", "AutoScaleChannel", "ZAspectRatio", "SpecularFactor",    "ZoomFactor",  "AbsoluteZ",
+    "AbsoluteZOverlay",  "BackColor",        "LightColor",   "OnscreenTextColor", "PaletteIndex"};
+
+// A record that differs from `p` in every field and survives the dialog unchanged: whole
+// percentages, colours with the alphas the dialog gives them.
+ViewerPreferences EveryFieldOtherThan(const ViewerPreferences& p) {
+    ViewerPreferences d = p;
+    d.ClipMode = (p.ClipMode + 1) % 3;
+    d.SpecularEnabled = !p.SpecularEnabled;
+    d.SpecularFactor = p.SpecularFactor == 0.25f ? 0.75f : 0.25f;
+    d.ZAspectRatio = p.ZAspectRatio == 2.5f ? 1.5f : 2.5f;
+    d.ZoomFactor = p.ZoomFactor == 1.25f ? 0.75f : 1.25f;
+    d.OrthoProjection = !p.OrthoProjection;
+    d.ShowLabels = !p.ShowLabels;
+    d.ShowBoundingBox = !p.ShowBoundingBox;
+    d.ShowColorbar = !p.ShowColorbar;
+    d.ShowLights = !p.ShowLights;
+    d.UseChannelPalette = !p.UseChannelPalette;
+    d.AutoScaleChannel = !p.AutoScaleChannel;
+    d.ControlBar = !p.ControlBar;
+    d.AbsoluteZ = !p.AbsoluteZ;
+    d.AbsoluteZOverlay = !p.AbsoluteZOverlay;
+    d.ZAspect1To1 = !p.ZAspect1To1;
+    d.Anaglyph = !p.Anaglyph;
+    d.PaletteIndex = (p.PaletteIndex + 7) % 79;
+    d.NegativePalette = !p.NegativePalette;
+    d.InvertPalette = !p.InvertPalette;
+    d.ExportFactor = p.ExportFactor % 4 + 1;
+    d.DecimationEnable = !p.DecimationEnable;
+    d.XDecimationThreshold = p.XDecimationThreshold + 16;
+    d.YDecimationThreshold = p.YDecimationThreshold + 32;
+    d.BackColor = {12, 34, 56, 0};
+    d.LightColor = {200, 100, 50, 0};
+    d.OnscreenTextColor = {1, 2, 3, 0};
+    d.NaNColor = {90, 80, 70, 255};
+    return d;
+}
+
+void PressButton(QWidget* sheet, QDialogButtonBox::StandardButton which) {
+    auto* buttons = sheet->findChild<QDialogButtonBox*>();
+    ASSERT_NE(buttons, nullptr);
+    buttons->button(which)->click();
+}
+
+void RunCommand(QDialogButtonBox::StandardButton which) {
+    bool sheetSeen = false;
+    apptest::WithModal([] { apptest::App().MainFrame()->OnCommand(cmd::Preferences); },
+                       [&](QWidget* modal) {
+                           sheetSeen = dynamic_cast<CPreferencesProp*>(modal) != nullptr;
+                           PressButton(modal, which);
+                       });
+    EXPECT_TRUE(sheetSeen);
+}
+
+class PreferencesCommand : public ViewerFixture {};
+
+TEST_F(PreferencesCommand, OkSavesTheDialogRecordAndMergesOnlyTheListedFields) {
+    const ViewerPreferences working = Controller().GetPreferences();
+    const ViewerPreferences dialog = EveryFieldOtherThan(working);
+    CurrentPreferences = dialog;
+    ViewState stateBefore;
+    ASSERT_TRUE(Controller().ReadViewState(stateBefore));
+    const int paletteBefore = Controller().MainPalette();
+
+    RunCommand(QDialogButtonBox::Ok);
+
+    EXPECT_EQ(Fields(CurrentPreferences), Fields(dialog));
+    ViewerPreferences stored;
+    ASSERT_TRUE(CProfileSettings::Load(stored));
+    EXPECT_EQ(stored.ZoomFactor, dialog.ZoomFactor);
+    EXPECT_EQ(stored.ShowColorbar, dialog.ShowColorbar);
+    EXPECT_EQ(stored.BackColor, dialog.BackColor);
+
+    const auto before = Fields(working);
+    const auto offered = Fields(dialog);
+    const auto after = Fields(Controller().GetPreferences());
+    for (const auto& [name, value] : after) {
+        EXPECT_EQ(value, kMerged.count(name) != 0 ? offered.at(name) : before.at(name)) << name;
+    }
+    EXPECT_EQ(Fields(Controller().GetPreferences()), Fields(MergeDialogPreferences(working, dialog)));
+
+    // The view shows the new colours at once; its switches and shown colour table stay.
+    ViewState state;
+    ASSERT_TRUE(Controller().ReadViewState(state));
+    EXPECT_EQ(state.BackColor, dialog.BackColor);
+    EXPECT_EQ(state.LightColor, dialog.LightColor);
+    EXPECT_EQ(state.ShowColorbar, stateBefore.ShowColorbar);
+    EXPECT_EQ(state.Projection, stateBefore.Projection);
+    EXPECT_EQ(Controller().MainPalette(), paletteBefore);
+    MeshParams params;
+    ASSERT_TRUE(Controller().GetMainMeshParams(params));
+    EXPECT_FLOAT_EQ(params.SpecularFactor, dialog.SpecularFactor);
+    EXPECT_EQ(params.NaNColor, working.NaNColor);
+}
+
+TEST_F(PreferencesCommand, CancelChangesNothing) {
+    const ViewerPreferences working = Controller().GetPreferences();
+    const ViewerPreferences current = EveryFieldOtherThan(working);
+    CurrentPreferences = current;
+    CProfileSettings::Save(DefaultPreferences);
+
+    RunCommand(QDialogButtonBox::Cancel);
+
+    EXPECT_EQ(Fields(CurrentPreferences), Fields(current));
+    EXPECT_EQ(Fields(Controller().GetPreferences()), Fields(working));
+    ViewerPreferences stored;
+    ASSERT_TRUE(CProfileSettings::Load(stored));
+    EXPECT_EQ(stored.ZoomFactor, DefaultPreferences.ZoomFactor);
+}
+
+} // namespace
