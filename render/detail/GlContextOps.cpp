@@ -1,6 +1,7 @@
 // Context creation goes through QOpenGLContext on QWindow and QOffscreenSurface surfaces, or
 // through EGL's surfaceless platform for memory contexts when there is no display (Qt's own
-// platforms give no GL context then).
+// platforms give no GL context then). Without a display a window context is not attempted:
+// its window is never created as a GL surface, which Qt's offscreen platform cannot host.
 #include "render/detail/GlContextOps.h"
 
 #include "render/HeadlessPlatform.h"
@@ -63,7 +64,7 @@ bool CreateGlContext(ContextInfo& info) {
             delete gl;
             gl = nullptr;
         }
-    } else {
+    } else if (HasWindowSystem()) {
         gl = CreateQtContext(info);
     }
     if (gl == nullptr)
