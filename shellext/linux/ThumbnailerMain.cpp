@@ -1,7 +1,8 @@
 // qvibw-thumbnailer -s SIZE INPUT OUTPUT.png: a file manager's thumbnail of an IBW file, drawn from
-// the preview of its first channel or force curve. Exit 0 with a PNG of SIZE x SIZE, non-zero and no PNG
-// otherwise.
+// the preview of its first channel or force curve, or of a QVDF container, drawn from its first
+// image's thumbnail. Exit 0 with a PNG of SIZE x SIZE, non-zero and no PNG otherwise.
 #include "shellext/CIBWPreview.h"
+#include "shellext/CQVDFReader.h"
 #include "shellext/RenderForcePlot.h"
 #include "shellext/RenderPreviewImage.h"
 #include "shellext/linux/WritePalettePng.h"
@@ -25,7 +26,8 @@ std::optional<PaletteBitmap> Thumbnail(const char* input, int size) {
         return RenderForcePlot(preview.GetDescriptor()->forceChannels[0], {size, size});
     }
     if (kind != kIBWPreviewImage) {
-        return std::nullopt;
+        // Not a wave with a preview footer: the tail decides quickly, then try a container.
+        return CQVDFReader(input).GetThumbnailBitmap(0, {size, size});
     }
     const IBWImagePreview& channel = preview.GetDescriptor()->imageChannels[0];
     // The sizes are 16-bit numbers in the picture's own terms.
