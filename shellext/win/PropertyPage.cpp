@@ -6,10 +6,10 @@
 #include "shellext/win/FileKind.h"
 #include "shellext/win/ResourceIds.h"
 
+#include "shellext/ChannelListNames.h"
+
 #include <commctrl.h>
 
-#include <algorithm>
-#include <cctype>
 #include <memory>
 #include <string>
 
@@ -19,23 +19,10 @@ ThumbnailSize PreviewSize(const PropertyPageState& state) {
     return ThumbnailSize{state.previewSize.cx, state.previewSize.cy};
 }
 
-// Image channel names carry their footer key's tail ("HeightFileStart"): show the stem.
-std::string CutAtFileStart(const std::string& name) {
-    std::string lower = name;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    std::size_t at = lower.find("filestart");
-    return at == std::string::npos ? name : name.substr(0, at);
-}
-
 void FillChannelList(HWND window, const CIBWPreview& preview) {
     HWND combo = GetDlgItem(window, IDC_CHANNEL_COMBO);
-    const bool image = preview.GetKind() == kIBWPreviewImage;
     for (int i = 0; i < preview.GetChannelCount(); ++i) {
-        std::string name = preview.GetChannelName(i).value_or(std::string());
-        if (image) {
-            name = CutAtFileStart(name);
-        }
+        std::string name = ChannelListName(preview, i);
         if (!name.empty()) {
             LRESULT position = SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
             if (position >= 0) {
