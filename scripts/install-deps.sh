@@ -17,6 +17,8 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   # headless GL tests
   xvfb xauth libgl1-mesa-dri libegl-mesa0 mesa-utils
+  # desktop integration: icons rendered at build time; the install-layout test's MIME and entry checks
+  librsvg2-bin desktop-file-utils xdg-utils libfile-mimeinfo-perl shared-mime-info
   # the Windows shell-extension DLL: mingw-w64 cross compilers, widl, windres; Wine to test it
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64 wine64
 )
