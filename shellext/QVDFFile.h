@@ -13,7 +13,7 @@ class QVDFFile {
 public:
     // Header reads allowed per open file: enough for every record of a sound file many times
     // over, and never more than a fixed ceiling.
-    static constexpr std::uint64_t kMinVisits = 4096;
+    static constexpr std::uint64_t kMinVisits = 256;
     static constexpr std::uint64_t kMaxVisits = std::uint64_t{1} << 20;
 
     QVDFFile() = default;
