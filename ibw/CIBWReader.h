@@ -24,8 +24,11 @@ public:
     const CIBWChannel* GetChannel(int index) const; // null outside 0 <= index < channelCount
     std::string GetNoteValue(const std::string& key) const;
 
-    // Writes channel `index` as Igor text; false only for an index that is not a channel.
-    bool WriteItx(const std::string& path, const std::string& waveName, int index, bool noteWanted) const;
+    // Writes channel `index` as Igor text, replacing `path` only once the whole text is on disk.
+    // False for an index that is not a channel or a file that could not be written, with the
+    // reason in `error` when given.
+    bool WriteItx(const std::string& path, const std::string& waveName, int index, bool noteWanted,
+                  std::string* error = nullptr) const;
 
     std::int32_t channelCount = 0;
     std::vector<CIBWChannel> channels;

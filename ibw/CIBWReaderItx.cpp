@@ -1,6 +1,8 @@
 // Igor text export of one channel: header, one line per column, scaling commands, note commands.
 #include "ibw/CIBWReader.h"
 
+#include "ibw/SafeFileWriter.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -23,17 +25,7 @@ std::string FormatNumber(const char* format, double value) {
     return text;
 }
 
-class ItxWriter {
-public:
-    explicit ItxWriter(std::FILE* file) : m_file(file) {}
-    // Write errors are not checked: the export is best effort and the file is closed regardless.
-    void Write(const std::string& text) { IBWFileWrite(m_file, text.size(), text.data()); }
-
-private:
-    std::FILE* m_file;
-};
-
-void WriteNoteLines(ItxWriter& out, const std::string& waveName,
+void WriteNoteLines(SafeFileWriter& out, const std::string& waveName,
                     const std::vector<std::pair<std::string, std::string>>& pairs) {
     const std::string opening = "X Note " + waveName + ", \"";
     const std::string closing = "\"\n";
@@ -80,37 +72,43 @@ void WriteNoteLines(ItxWriter& out, const std::string& waveName,
 
 } // namespace
 
-bool CIBWReader::WriteItx(const std::string& path, const std::string& waveName, int index,
-                          bool noteWanted) const {
+bool CIBWReader::WriteItx(const std::string& path, const std::string& waveName, int index, bool noteWanted,
+                          std::string* error) const {
     const CIBWChannel* channel = GetChannel(index);
     if (channel == nullptr) {
+        if (error != nullptr) {
+            *error = "no channel " + std::to_string(index);
+        }
         return false;
     }
-    std::FILE* file = nullptr;
-    if (IBWFileOpen(path, true, &file) != kIBWFileOK) {
-        return true;
-    }
-    ItxWriter out(file);
-    out.Write("IGOR\nWAVES/N=(" + std::to_string(channel->columns) + "," + std::to_string(channel->rows) +
-              ",1)\t" + waveName + "\nBEGIN\n");
-    std::string line;
-    for (std::int32_t i = 0; i < channel->columns; ++i) {
-        line.clear();
-        for (std::int32_t j = 0; j < channel->rows; ++j) {
-            line += "\t" + FormatNumber("%g", static_cast<double>(
-                                                  channel->data[i + std::int64_t{j} * channel->columns]));
+    SafeFileWriter out(path);
+    if (out.Open()) {
+        out.Write("IGOR\nWAVES/N=(" + std::to_string(channel->columns) + "," + std::to_string(channel->rows) +
+                  ",1)\t" + waveName + "\nBEGIN\n");
+        std::string line;
+        for (std::int32_t i = 0; i < channel->columns; ++i) {
+            line.clear();
+            for (std::int32_t j = 0; j < channel->rows; ++j) {
+                line += "\t" + FormatNumber("%g", static_cast<double>(
+                                                      channel->data[i + std::int64_t{j} * channel->columns]));
+            }
+            line += "\n";
+            out.Write(line);
         }
-        line += "\n";
-        out.Write(line);
+        out.Write("END\n");
+        out.Write("X SetScale/P x 0," + FormatNumber("%0.15g", channel->xExtent / (channel->columns - 1)) +
+                  ",\"" + channel->xUnit + "\", " + waveName + "; SetScale/P y 0," +
+                  FormatNumber("%0.15g", channel->yExtent / (channel->rows - 1)) + ",\"" + channel->yUnit +
+                  "\", " + waveName + "; SetScale d 0,0,\"" + channel->zUnit + "\", " + waveName + "\n");
+        if (noteWanted && note && !note->pairs.empty()) {
+            WriteNoteLines(out, waveName, note->pairs);
+        }
     }
-    out.Write("END\n");
-    out.Write("X SetScale/P x 0," + FormatNumber("%0.15g", channel->xExtent / (channel->columns - 1)) +
-              ",\"" + channel->xUnit + "\", " + waveName + "; SetScale/P y 0," +
-              FormatNumber("%0.15g", channel->yExtent / (channel->rows - 1)) + ",\"" + channel->yUnit +
-              "\", " + waveName + "; SetScale d 0,0,\"" + channel->zUnit + "\", " + waveName + "\n");
-    if (noteWanted && note && !note->pairs.empty()) {
-        WriteNoteLines(out, waveName, note->pairs);
+    if (!out.Commit()) {
+        if (error != nullptr) {
+            *error = out.Error();
+        }
+        return false;
     }
-    IBWFileClose(file);
     return true;
 }

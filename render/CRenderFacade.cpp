@@ -270,12 +270,21 @@ bool CRenderFacade::SetColorTable(int key, const std::uint32_t* values, int coun
     return true;
 }
 
-bool CRenderFacade::ExportStl(const std::string& path, RenderHandle handle, bool, bool withColor) {
+namespace {
+bool NoMesh(std::string* error) {
+    if (error != nullptr)
+        *error = "there is no surface to export";
+    return false;
+}
+} // namespace
+
+bool CRenderFacade::ExportStl(const std::string& path, RenderHandle handle, bool, bool withColor,
+                              std::string* error) {
     CMeshObject* mesh = AsMesh(handle);
-    return mesh != nullptr && mesh->WriteSTL(path, withColor);
+    return mesh != nullptr ? mesh->WriteSTL(path, withColor, error) : NoMesh(error);
 }
 
-bool CRenderFacade::ExportVrml(const std::string& path, RenderHandle handle) {
+bool CRenderFacade::ExportVrml(const std::string& path, RenderHandle handle, std::string* error) {
     CMeshObject* mesh = AsMesh(handle);
-    return mesh != nullptr && mesh->WriteVRML(path, true);
+    return mesh != nullptr ? mesh->WriteVRML(path, true, error) : NoMesh(error);
 }

@@ -57,9 +57,11 @@ public:
     // Colour tables: 0x00RRGGBB entries under a non-negative key.
     bool SetColorTable(int key, const std::uint32_t* values, int count);
 
-    // Closed-solid exports of a mesh that has been drawn; `unused` has no effect.
-    bool ExportStl(const std::string& path, RenderHandle mesh, bool unused, bool withColor);
-    bool ExportVrml(const std::string& path, RenderHandle mesh);
+    // Closed-solid exports of a mesh that has been drawn; `unused` has no effect. False when
+    // nothing was written, with a one-line reason in `error` when given.
+    bool ExportStl(const std::string& path, RenderHandle mesh, bool unused, bool withColor,
+                   std::string* error = nullptr);
+    bool ExportVrml(const std::string& path, RenderHandle mesh, std::string* error = nullptr);
 
 private:
     RenderHandle CreateContext(QWindow* window, QOffscreenSurface* dc, ContextKind kind);

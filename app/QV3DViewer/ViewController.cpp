@@ -448,12 +448,12 @@ void ViewController::SetChangeHook(void (*hook)(void*), void* hookContext) {
     changeHookContext = hookContext;
 }
 
-bool ViewController::ExportMeshStl(const std::string& path, bool withColor) {
-    return Facade().ExportStl(path, mainMesh, true, withColor);
+bool ViewController::ExportMeshStl(const std::string& path, bool withColor, std::string* error) {
+    return Facade().ExportStl(path, mainMesh, true, withColor, error);
 }
 
-bool ViewController::ExportMeshVrml(const std::string& path) {
-    return Facade().ExportVrml(path, mainMesh);
+bool ViewController::ExportMeshVrml(const std::string& path, std::string* error) {
+    return Facade().ExportVrml(path, mainMesh, error);
 }
 
 std::vector<std::uint8_t> ViewController::RenderBitmap(int width, int height) const {

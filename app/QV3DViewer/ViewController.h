@@ -62,8 +62,9 @@ public:
     void SetChangeHook(void (*hook)(void*), void* context);
 
     // Output.
-    bool ExportMeshStl(const std::string& path, bool withColor);
-    bool ExportMeshVrml(const std::string& path);
+    // False when nothing was written, with a one-line reason in `error` when given.
+    bool ExportMeshStl(const std::string& path, bool withColor, std::string* error = nullptr);
+    bool ExportMeshVrml(const std::string& path, std::string* error = nullptr);
     // An off-screen frame of the view as a bottom-up 24-bit bitmap; empty without a context.
     std::vector<std::uint8_t> RenderBitmap(int width, int height) const;
 

@@ -40,8 +40,9 @@ public:
     void Draw(CContextObject* context);
     void ReleaseGpuBuffers();
 
-    bool WriteSTL(const std::string& path, bool withColor);
-    bool WriteVRML(const std::string& path, bool withColor);
+    // False when nothing was written, with the reason in `error` when given.
+    bool WriteSTL(const std::string& path, bool withColor, std::string* error = nullptr);
+    bool WriteVRML(const std::string& path, bool withColor, std::string* error = nullptr);
 
     std::int32_t ChangeCount() const { return changeCount; }
     int SelectedKey() const { return selectedKey; }
@@ -59,8 +60,10 @@ private:
     bool UpToDate() const;
     void RecolorNow();
     bool MakeBuiltContextCurrent() const;
-    // Model positions and colours of every point, for the exports; false if never drawn.
-    bool ExportArrays(std::vector<float>& positions, std::vector<float>& colors);
+    // Model positions and colours of every point, for the exports; false for an empty path or a
+    // mesh that was never drawn.
+    bool ExportArrays(const std::string& path, std::vector<float>& positions, std::vector<float>& colors,
+                      std::string* error);
 
     int dataColumns = 0;
     int dataRows = 0;

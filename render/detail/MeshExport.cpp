@@ -7,9 +7,16 @@
 
 #include <cmath>
 
-bool CMeshObject::ExportArrays(std::vector<float>& positions, std::vector<float>& colors) {
-    if (lastContext == nullptr)
+bool CMeshObject::ExportArrays(const std::string& path, std::vector<float>& positions,
+                               std::vector<float>& colors, std::string* error) {
+    const char* refusal = path.empty()             ? "no file name"
+                          : lastContext == nullptr ? "the surface has not been drawn yet"
+                                                   : nullptr;
+    if (refusal != nullptr) {
+        if (error != nullptr)
+            *error = refusal;
         return false;
+    }
     if (ValidOverlay() == nullptr)
         overlay = nullptr;
     const std::size_t points = PointCount();
@@ -28,20 +35,20 @@ bool CMeshObject::ExportArrays(std::vector<float>& positions, std::vector<float>
     return true;
 }
 
-bool CMeshObject::WriteSTL(const std::string& path, bool withColor) {
+bool CMeshObject::WriteSTL(const std::string& path, bool withColor, std::string* error) {
     std::vector<float> positions;
     std::vector<float> colors;
-    if (path.empty() || !ExportArrays(positions, colors))
+    if (!ExportArrays(path, positions, colors, error))
         return false;
-    return WriteStlFile(path.c_str(), params.Columns, params.Rows, positions.data(), colors.data(),
-                        withColor);
+    return WriteStlFile(path.c_str(), params.Columns, params.Rows, positions.data(), colors.data(), withColor,
+                        error);
 }
 
-bool CMeshObject::WriteVRML(const std::string& path, bool withColor) {
+bool CMeshObject::WriteVRML(const std::string& path, bool withColor, std::string* error) {
     std::vector<float> positions;
     std::vector<float> colors;
-    if (path.empty() || !ExportArrays(positions, colors))
+    if (!ExportArrays(path, positions, colors, error))
         return false;
     return WriteVrmlFile(path.c_str(), params.Columns, params.Rows, positions.data(), colors.data(),
-                         withColor);
+                         withColor, error);
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 
 enum class SolidFace {
     FrontWall,
@@ -38,10 +39,10 @@ inline std::size_t SolidTriangleCount(std::size_t cols, std::size_t rows) {
     return top + front + side;
 }
 
-// Calls fn(const SolidTriangle&) for every triangle; `positions` holds six floats per point.
+// Calls fn(const SolidTriangle&) for every wall and floor triangle, in file order; `positions`
+// holds six floats per point.
 template <class Fn>
-void ForEachSolidTriangle(std::size_t cols, std::size_t rows, const float* positions, TopOrder order,
-                          Fn&& fn) {
+void ForEachWallTriangle(std::size_t cols, std::size_t rows, const float* positions, Fn&& fn) {
     const auto p = [&](std::size_t c, std::size_t r) {
         const float* v = positions + (r * cols + c) * kVertexFloats;
         return SolidPoint{v[0], v[1], v[2]};
@@ -80,6 +81,13 @@ void ForEachSolidTriangle(std::size_t cols, std::size_t rows, const float* posit
             emit(b(last, r), o, b(last, r + 1), SolidFace::Floor);
         }
     }
+}
+
+// Calls fn(const SolidTriangle&) for every triangle: the walls and floor, then the top.
+template <class Fn>
+void ForEachSolidTriangle(std::size_t cols, std::size_t rows, const float* positions, TopOrder order,
+                          Fn&& fn) {
+    ForEachWallTriangle(cols, rows, positions, fn);
     if (cols < 2 || rows < 2)
         return;
     const auto top = [&](std::size_t i0, std::size_t i1, std::size_t i2) {
@@ -106,8 +114,9 @@ void ForEachSolidTriangle(std::size_t cols, std::size_t rows, const float* posit
     }
 }
 
-// Writers over the arrays a mesh computes for an export; false when the file cannot be opened.
+// Writers over the arrays a mesh computes for an export. They replace the file only once it is
+// complete on disk; false when it could not be written, with the reason in `error` when given.
 bool WriteStlFile(const char* path, std::size_t cols, std::size_t rows, const float* positions,
-                  const float* colors, bool withColor);
+                  const float* colors, bool withColor, std::string* error = nullptr);
 bool WriteVrmlFile(const char* path, std::size_t cols, std::size_t rows, const float* positions,
-                   const float* colors, bool withColor);
+                   const float* colors, bool withColor, std::string* error = nullptr);

@@ -2,22 +2,16 @@
 // floor, per-vertex colours on the top.
 #include "render/detail/SolidTriangles.h"
 
+#include "ibw/SafeFileWriter.h"
+
 #include <cstdio>
-#include <memory>
 #include <string>
 
 namespace {
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 // Buffers the text and turns every "\n" into CR LF.
 class CrLfWriter {
 public:
-    explicit CrLfWriter(std::FILE* f) : file(f) { text.reserve(kFlush + 512); }
-    ~CrLfWriter() { Flush(); }
-    CrLfWriter(const CrLfWriter&) = delete;
-    CrLfWriter& operator=(const CrLfWriter&) = delete;
+    explicit CrLfWriter(SafeFileWriter& f) : file(f) { text.reserve(kFlush + 512); }
 
     void Put(const char* s) {
         for (; *s != '\0'; ++s) {
@@ -35,25 +29,20 @@ public:
         Put(line);
     }
 
-private:
-    static constexpr std::size_t kFlush = 1 << 20;
-
     void Flush() {
-        std::fwrite(text.data(), 1, text.size(), file);
+        file.Write(text);
         text.clear();
     }
 
-    std::FILE* file;
+private:
+    static constexpr std::size_t kFlush = 1 << 20;
+
+    SafeFileWriter& file;
     std::string text;
 };
-} // namespace
 
-bool WriteVrmlFile(const char* path, std::size_t cols, std::size_t rows, const float* positions,
-                   const float* colors, bool withColor) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "wb"));
-    if (!file)
-        return false;
-    CrLfWriter out(file.get());
+void WriteVrml(CrLfWriter& out, std::size_t cols, std::size_t rows, const float* positions,
+               const float* colors, bool withColor) {
     for (const char* line :
          {"#VRML V2.0 utf8\n", "#\n", "# Quorvane\n", "#\n", "Transform {\n", "\tchildren Shape {\n",
           "\t\tgeometry IndexedFaceSet {\n", "\t\tcoord Coordinate {\n", "\t\t\tpoint [\n"})
@@ -94,5 +83,21 @@ bool WriteVrmlFile(const char* path, std::size_t cols, std::size_t rows, const f
     for (const char* line :
          {"\t\t\t]\n", "\t\t}\n", "\t\tcolorPerVertex TRUE\n", "\t\t}\n\n", "\t}\n", "}\n"})
         out.Put(line);
+}
+} // namespace
+
+bool WriteVrmlFile(const char* path, std::size_t cols, std::size_t rows, const float* positions,
+                   const float* colors, bool withColor, std::string* error) {
+    SafeFileWriter file(path);
+    if (file.Open()) {
+        CrLfWriter out(file);
+        WriteVrml(out, cols, rows, positions, colors, withColor);
+        out.Flush();
+    }
+    if (!file.Commit()) {
+        if (error != nullptr)
+            *error = file.Error();
+        return false;
+    }
     return true;
 }

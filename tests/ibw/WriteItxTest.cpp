@@ -2,6 +2,8 @@
 #include "ibw/CIBWReader.h"
 
 #include "TestFiles.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -127,7 +129,28 @@ TEST(WriteItx, IndexAndFileFailures) {
     TempFile wave(waveSpec);
     CIBWReader reader;
     ASSERT_TRUE(reader.Open(wave.path()));
-    EXPECT_TRUE(reader.WriteItx("/nonexistent/dir/out.itx", "img", 0, true));
+    std::string error;
+    EXPECT_FALSE(reader.WriteItx("/nonexistent/dir/out.itx", "img", 0, true, &error));
+    EXPECT_EQ(error, "No such file or directory");
+    EXPECT_FALSE(reader.WriteItx("/tmp/out.itx", "img", 3, true, &error));
+    EXPECT_EQ(error, "no channel 3");
+}
+
+// A disk that fills part-way through reports the failure and keeps the earlier export.
+TEST(WriteItx, FullDiskKeepsTheEarlierFile) {
+    TempFile wave(testfiles::ImageSpec(256, 256, 1));
+    CIBWReader reader;
+    ASSERT_TRUE(reader.Open(wave.path()));
+    testsupport::ScratchFolder folder;
+    const std::string target = folder.File("scan.itx");
+    testsupport::WriteAll(target, "earlier export");
+    const testsupport::LimitedWrite full = testsupport::WriteUnderFileSizeLimit(
+        16384, [&](std::string& error) { return reader.WriteItx(target, "scan", 0, true, &error); });
+    ASSERT_TRUE(full.finished);
+    EXPECT_FALSE(full.result);
+    EXPECT_EQ(full.error, "File too large");
+    EXPECT_EQ(testsupport::ReadAll(target), "earlier export");
+    EXPECT_EQ(folder.Names(), std::set<std::string>{"scan.itx"});
 }
 
 } // namespace

@@ -160,12 +160,18 @@ TEST_F(ExportTest, NaNHeightsLieOnTheBasePlane) {
 }
 
 TEST_F(ExportTest, RefusalsAndOverlayColours) {
+    std::string error;
     RenderHandle undrawn = MakeMesh(2, 2, {0.0f, 0.0f, 0.0f, 0.0f});
-    EXPECT_FALSE(facade.ExportStl(TempPath("undrawn.stl"), undrawn, true, true));
+    EXPECT_FALSE(facade.ExportStl(TempPath("undrawn.stl"), undrawn, true, true, &error));
+    EXPECT_EQ(error, "the surface has not been drawn yet");
     EXPECT_FALSE(facade.ExportVrml(TempPath("undrawn.wrl"), undrawn));
+    EXPECT_FALSE(facade.ExportVrml(TempPath("none.wrl"), nullptr, &error));
+    EXPECT_EQ(error, "there is no surface to export");
     RenderHandle mesh = DrawnMesh(2, 2, {0.0f, 0.0f, 0.0f, 0.0f});
-    EXPECT_FALSE(facade.ExportStl("", mesh, true, true));
-    EXPECT_FALSE(facade.ExportStl("/nonexistent-dir/x.stl", mesh, true, true));
+    EXPECT_FALSE(facade.ExportStl("", mesh, true, true, &error));
+    EXPECT_EQ(error, "no file name");
+    EXPECT_FALSE(facade.ExportStl("/nonexistent-dir/x.stl", mesh, true, true, &error));
+    EXPECT_EQ(error, "No such file or directory");
 
     // Geometry from the mesh, colours from the overlay (all white).
     RenderHandle overlay = MakeMesh(2, 2, {1.0f, 1.0f, 1.0f, 1.0f});
