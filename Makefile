@@ -26,6 +26,12 @@ run: build
 test: build
 	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir $(BUILD) --output-on-failure -j2 --timeout 300
 
+# The Debian package of the normal build: $(BUILD)/vistrel-light_VERSION_ARCH.deb, its Depends
+# from dpkg-shlibdeps.
+.PHONY: package
+package: build
+	cd $(BUILD) && cpack -G DEB
+
 # Every libFuzzer target (tests/fuzz/fuzz_*) runs for FUZZ_SECONDS under ASan and UBSan,
 # starting from the seed corpus that its seed generator writes.
 fuzz: deps
