@@ -37,8 +37,8 @@ ColorRef ToColorRef(ColorRGBA c) {
 
 QGridLayout* GroupGrid(QGroupBox* group) {
     auto* grid = new QGridLayout(group);
-    grid->setContentsMargins(6, 2, 6, 4);
-    grid->setHorizontalSpacing(6);
+    grid->setContentsMargins(5, 2, 5, 4);
+    grid->setHorizontalSpacing(5);
     grid->setVerticalSpacing(3);
     return grid;
 }
@@ -60,10 +60,14 @@ CViewControls::CViewControls(QWidget* parent) : QWidget(parent) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 2, 4, 4);
     row->setSpacing(4);
-    for (QWidget* group :
-         {BuildPositions(), BuildScaling(), BuildZControls(), BuildOverlay(), BuildColors(), BuildLights()}) {
+    for (QWidget* group : {BuildPositions(), BuildScaling(), BuildZControls(), BuildOverlay()}) {
         row->addWidget(group);
     }
+    auto* stacked = new QVBoxLayout;
+    stacked->setSpacing(2);
+    stacked->addWidget(BuildColors());
+    stacked->addWidget(BuildLights(), 1);
+    row->addLayout(stacked);
     row->addWidget(BuildMisc());
     row->addStretch();
 
@@ -81,6 +85,8 @@ CViewControls::CViewControls(QWidget* parent) : QWidget(parent) {
     SetPositionMode(positionMode);
     Connect();
     UpdateControlStates();
+    // The bottom dock area honours an explicit minimum but trims a hinted one by a pixel.
+    setMinimumHeight(minimumSizeHint().height());
 }
 
 CViewControls::~CViewControls() {
@@ -106,7 +112,7 @@ QWidget* CViewControls::Control(int id) const {
 CUnitEdit* CViewControls::AddUnitEdit(int id, const char* widest) {
     auto* edit = Add(id, new CUnitEdit(id));
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString::fromLatin1(widest)) +
-                        2 * edit->fontMetrics().averageCharWidth());
+                        edit->fontMetrics().averageCharWidth() + 6);
     edit->setAlignment(Qt::AlignRight);
     return edit;
 }
@@ -124,7 +130,7 @@ QWidget* CViewControls::BuildPositions() {
     const int labels[3] = {IdPositionLabel1, IdPositionLabel2, IdPositionLabel3};
     const int edits[3] = {IdPosition1, IdPosition2, IdPosition3};
     for (int i = 0; i < 3; ++i) {
-        auto* edit = AddUnitEdit(edits[i], "-0000.00 \xB0");
+        auto* edit = AddUnitEdit(edits[i], "-000.00 \xB0");
         auto* label = Add(labels[i], Caption("Focal Fac.", Qt::AlignRight | Qt::AlignVCenter));
         label->setMinimumWidth(label->sizeHint().width());
         label->setBuddy(edit);
@@ -135,30 +141,36 @@ QWidget* CViewControls::BuildPositions() {
     return group;
 }
 
+// The scaling and overlay groups share one shape: a top row, the captions, the edits, the two
+// sliders and a bottom row, so their sliders line up.
+void CViewControls::AddScaleColumns(QGridLayout* grid, int rangeEdit, int offsetEdit, int rangeSlider,
+                                    int offsetSlider) {
+    grid->addWidget(Caption("Range", Qt::AlignCenter), 1, 0);
+    grid->addWidget(Caption("Offset", Qt::AlignCenter), 1, 1);
+    grid->addWidget(AddUnitEdit(rangeEdit, "-000.00 mV"), 2, 0);
+    grid->addWidget(AddUnitEdit(offsetEdit, "-000.00 mV"), 2, 1);
+    auto* range = Add(rangeSlider, new CMeasureSliderCtrl(Qt::Vertical));
+    auto* offset = Add(offsetSlider, new CMeasureSliderCtrl(Qt::Vertical));
+    SetupSlider(range);
+    SetupSlider(offset);
+    grid->addWidget(range, 3, 0, Qt::AlignHCenter);
+    grid->addWidget(offset, 3, 1, Qt::AlignHCenter);
+}
+
 QWidget* CViewControls::BuildScaling() {
     auto* group = new QGroupBox("Scaling and Offset");
     auto* grid = GroupGrid(group);
-    grid->addWidget(Caption("Range", Qt::AlignCenter), 0, 0);
-    grid->addWidget(Caption("Offset", Qt::AlignCenter), 0, 1);
-    grid->addWidget(AddUnitEdit(IdMainRange, "-000.00 mV"), 1, 0);
-    grid->addWidget(AddUnitEdit(IdMainOffset, "-000.00 mV"), 1, 1);
-    auto* range = Add(IdMainRangeSlider, new CMeasureSliderCtrl(Qt::Vertical));
-    auto* offset = Add(IdMainOffsetSlider, new CMeasureSliderCtrl(Qt::Vertical));
-    SetupSlider(range);
-    SetupSlider(offset);
-    grid->addWidget(range, 2, 0, Qt::AlignHCenter);
-    grid->addWidget(offset, 2, 1, Qt::AlignHCenter);
-    grid->addWidget(Add(IdAuto, new QPushButton("Auto")), 1, 2);
-    auto* clipping = new QVBoxLayout;
-    clipping->setSpacing(1);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(6);
     auto* clipMode = Add(IdClipMode, new QComboBox);
     clipMode->addItems({"None", "Z Clamp", "Z Clip"});
     auto* clipLabel = Caption("Clipping");
     clipLabel->setBuddy(clipMode);
-    clipping->addWidget(clipLabel);
-    clipping->addWidget(clipMode);
-    clipping->addStretch();
-    grid->addLayout(clipping, 2, 2);
+    top->addWidget(clipLabel);
+    top->addWidget(clipMode, 1);
+    grid->addLayout(top, 0, 0, 1, 2);
+    AddScaleColumns(grid, IdMainRange, IdMainOffset, IdMainRangeSlider, IdMainOffsetSlider);
+    grid->addWidget(Add(IdAuto, new QPushButton("Auto")), 4, 0);
     return group;
 }
 
@@ -183,27 +195,17 @@ QWidget* CViewControls::BuildZControls() {
 QWidget* CViewControls::BuildOverlay() {
     auto* group = new QGroupBox("Overlay");
     auto* grid = GroupGrid(group);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(6);
+    top->addWidget(AddCheck(IdOverlayEnable, "Enable"));
     auto* channel = Add(IdOverlayChannel, new QComboBox);
     channel->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    channel->setMinimumContentsLength(14);
-    grid->addWidget(channel, 0, 0, 1, 3);
-    grid->addWidget(Caption("Range", Qt::AlignCenter), 1, 0);
-    grid->addWidget(Caption("Offset", Qt::AlignCenter), 1, 1);
-    grid->addWidget(AddUnitEdit(IdOverlayRange, "-000.00 mV"), 2, 0);
-    grid->addWidget(AddUnitEdit(IdOverlayOffset, "-000.00 mV"), 2, 1);
-    auto* range = Add(IdOverlayRangeSlider, new CMeasureSliderCtrl(Qt::Vertical));
-    auto* offset = Add(IdOverlayOffsetSlider, new CMeasureSliderCtrl(Qt::Vertical));
-    SetupSlider(range);
-    SetupSlider(offset);
-    grid->addWidget(range, 3, 0, Qt::AlignHCenter);
-    grid->addWidget(offset, 3, 1, Qt::AlignHCenter);
-    auto* side = new QVBoxLayout;
-    side->setSpacing(3);
-    side->addWidget(AddCheck(IdOverlayEnable, "Enable"));
-    side->addWidget(AddCheck(IdOverlayAbsoluteZ, "Absolute Z"));
-    side->addWidget(Add(IdOverlayAuto, new QPushButton("Auto")));
-    side->addStretch();
-    grid->addLayout(side, 1, 2, 3, 1);
+    channel->setMinimumContentsLength(8);
+    top->addWidget(channel, 1);
+    grid->addLayout(top, 0, 0, 1, 2);
+    AddScaleColumns(grid, IdOverlayRange, IdOverlayOffset, IdOverlayRangeSlider, IdOverlayOffsetSlider);
+    grid->addWidget(Add(IdOverlayAuto, new QPushButton("Auto")), 4, 0);
+    grid->addWidget(AddCheck(IdOverlayAbsoluteZ, "Absolute Z"), 4, 1);
     return group;
 }
 
@@ -223,15 +225,14 @@ QWidget* CViewControls::BuildColors() {
         grid->addWidget(button, row, 1);
         ++row;
     }
-    grid->setRowStretch(row, 1);
     return group;
 }
 
 QWidget* CViewControls::BuildLights() {
     auto* group = new QGroupBox("Lights");
     auto* grid = GroupGrid(group);
-    grid->addWidget(AddCheck(IdLighting, "Enable Lighting"), 0, 0);
-    grid->addWidget(AddCheck(IdSpecular, "Specular"), 1, 0);
+    grid->addWidget(AddCheck(IdLighting, "Enable Lighting"), 0, 0, 1, 2);
+    grid->addWidget(AddCheck(IdSpecular, "Specular"), 1, 0, 1, 2);
     auto* edit = AddUnitEdit(IdSpecularFactor, "0000");
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
     spin = Add(IdSpecularSpin, new CSpinButtonCtrl(edit));
@@ -242,9 +243,8 @@ QWidget* CViewControls::BuildLights() {
     field->setSpacing(0);
     field->addWidget(edit);
     field->addWidget(spin);
-    field->addStretch();
-    grid->addLayout(field, 3, 0);
-    grid->setRowStretch(4, 1);
+    grid->addLayout(field, 2, 1, Qt::AlignLeft);
+    grid->setRowStretch(3, 1);
     return group;
 }
 

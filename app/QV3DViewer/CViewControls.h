@@ -23,6 +23,7 @@ class CSpinButtonCtrl;
 class CUnitEdit;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class ViewController;
 
@@ -106,6 +107,7 @@ private:
     QWidget* BuildColors();
     QWidget* BuildLights();
     QWidget* BuildMisc();
+    void AddScaleColumns(QGridLayout* grid, int rangeEdit, int offsetEdit, int rangeSlider, int offsetSlider);
     CUnitEdit* AddUnitEdit(int id, const char* widest);
     QCheckBox* AddCheck(int id, const char* text);
     void Connect();
