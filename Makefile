@@ -32,6 +32,22 @@ test: build
 package: build
 	cd $(BUILD) && cpack -G DEB
 
+# The Windows bundle: QVIBWInfo.dll cross-built for x64 and x86 with the scripts that register
+# the right one, as $(BUILD)/QVIBWInfo-VERSION-windows.zip.
+BUILD_WIN64    ?= build-win64
+BUILD_WIN32    ?= build-win32
+WIN_BUILD_TYPE ?= Release
+WIN_FLAGS       = -G Ninja -DCMAKE_BUILD_TYPE=$(WIN_BUILD_TYPE) -DQV_BUILD_GUI=OFF -DQV_BUILD_TESTS=OFF \
+                  -DQV_BUILD_BENCH=OFF $(CMAKE_FLAGS)
+.PHONY: windows-bundle
+windows-bundle: deps
+	cmake -S . -B $(BUILD_WIN64) $(WIN_FLAGS) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-x86_64.cmake
+	cmake --build $(BUILD_WIN64) --target QVIBWInfo
+	cmake -S . -B $(BUILD_WIN32) $(WIN_FLAGS) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake
+	cmake --build $(BUILD_WIN32) --target QVIBWInfo
+	mkdir -p $(BUILD)
+	cmake -DX64_BUILD=$(BUILD_WIN64) -DX86_BUILD=$(BUILD_WIN32) -DOUTPUT=$(BUILD) -P packaging/windows/MakeWindowsBundle.cmake
+
 # Every libFuzzer target (tests/fuzz/fuzz_*) runs for FUZZ_SECONDS under ASan and UBSan,
 # starting from the seed corpus that its seed generator writes.
 fuzz: deps
