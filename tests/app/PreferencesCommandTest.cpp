@@ -10,52 +10,13 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 
-#include <map>
 #include <set>
 #include <string>
 
 namespace {
 
+using apptest::Fields;
 using apptest::ViewerFixture;
-
-std::string Text(ColorRGBA c) {
-    return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + "," +
-           std::to_string(c.a);
-}
-
-// Every field of the record by name, as text.
-std::map<std::string, std::string> Fields(const ViewerPreferences& p) {
-    return {
-        {"ClipMode", std::to_string(p.ClipMode)},
-        {"SpecularEnabled", std::to_string(p.SpecularEnabled)},
-        {"SpecularFactor", std::to_string(p.SpecularFactor)},
-        {"ZAspectRatio", std::to_string(p.ZAspectRatio)},
-        {"ZoomFactor", std::to_string(p.ZoomFactor)},
-        {"OrthoProjection", std::to_string(p.OrthoProjection)},
-        {"ShowLabels", std::to_string(p.ShowLabels)},
-        {"ShowBoundingBox", std::to_string(p.ShowBoundingBox)},
-        {"ShowColorbar", std::to_string(p.ShowColorbar)},
-        {"ShowLights", std::to_string(p.ShowLights)},
-        {"UseChannelPalette", std::to_string(p.UseChannelPalette)},
-        {"AutoScaleChannel", std::to_string(p.AutoScaleChannel)},
-        {"ControlBar", std::to_string(p.ControlBar)},
-        {"AbsoluteZ", std::to_string(p.AbsoluteZ)},
-        {"AbsoluteZOverlay", std::to_string(p.AbsoluteZOverlay)},
-        {"ZAspect1To1", std::to_string(p.ZAspect1To1)},
-        {"Anaglyph", std::to_string(p.Anaglyph)},
-        {"PaletteIndex", std::to_string(p.PaletteIndex)},
-        {"NegativePalette", std::to_string(p.NegativePalette)},
-        {"InvertPalette", std::to_string(p.InvertPalette)},
-        {"ExportFactor", std::to_string(p.ExportFactor)},
-        {"DecimationEnable", std::to_string(p.DecimationEnable)},
-        {"XDecimationThreshold", std::to_string(p.XDecimationThreshold)},
-        {"YDecimationThreshold", std::to_string(p.YDecimationThreshold)},
-        {"BackColor", Text(p.BackColor)},
-        {"LightColor", Text(p.LightColor)},
-        {"OnscreenTextColor", Text(p.OnscreenTextColor)},
-        {"NaNColor", Text(p.NaNColor)},
-    };
-}
 
 const std::set<std::string> kMerged = {
     "UseChannelPalette", "AutoScaleChannel", "ZAspectRatio", "SpecularFactor",    "ZoomFactor",  "AbsoluteZ",
