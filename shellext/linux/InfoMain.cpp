@@ -4,14 +4,28 @@
 #include "shellext/linux/InfoReport.h"
 
 #include <cstdio>
+#include <unistd.h>
 
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: qvibw-info FILE\n");
         return 2;
     }
+    // The wave reader writes its diagnostics to standard output; they go to standard error here so
+    // that the report stays clean for scripts.
+    std::fflush(stdout);
+    const int reportOut = dup(STDOUT_FILENO);
+    if (reportOut >= 0) {
+        dup2(STDERR_FILENO, STDOUT_FILENO);
+    }
     std::string report;
-    if (!InfoReport(argv[1], &report)) {
+    const bool ok = InfoReport(argv[1], &report);
+    std::fflush(stdout);
+    if (reportOut >= 0) {
+        dup2(reportOut, STDOUT_FILENO);
+        close(reportOut);
+    }
+    if (!ok) {
         std::fprintf(stderr, "qvibw-info: %s: %s", argv[1], report.c_str());
         return 1;
     }
