@@ -4,16 +4,17 @@
 #include "ibw/SafeFileWriter.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
 constexpr std::size_t kNoteLineLimit = 300; // characters per Igor note command
 constexpr std::size_t kPairsPerGroup = 10;
 
-// Non-finite values are written as the words Igor reads back, not as the C library's "-nan".
-std::string FormatNumber(const char* format, double value) {
+// printf's %.*g in the "C" locale whatever the process locale is (a decimal comma would make
+// the file unreadable); non-finite values are the words Igor reads back, not "-nan".
+std::string FormatNumber(double value, int precision) {
     if (std::isnan(value)) {
         return "NaN";
     }
@@ -21,8 +22,9 @@ std::string FormatNumber(const char* format, double value) {
         return value > 0 ? "INF" : "-INF";
     }
     char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
+    const std::to_chars_result end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::general, precision);
+    return std::string(text, end.ptr);
 }
 
 void WriteNoteLines(SafeFileWriter& out, const std::string& waveName,
@@ -89,17 +91,18 @@ bool CIBWReader::WriteItx(const std::string& path, const std::string& waveName, 
         for (std::int32_t i = 0; i < channel->columns; ++i) {
             line.clear();
             for (std::int32_t j = 0; j < channel->rows; ++j) {
-                line += "\t" + FormatNumber("%g", static_cast<double>(
-                                                      channel->data[i + std::int64_t{j} * channel->columns]));
+                line += "\t";
+                line += FormatNumber(
+                    static_cast<double>(channel->data[i + std::int64_t{j} * channel->columns]), 6);
             }
             line += "\n";
             out.Write(line);
         }
         out.Write("END\n");
-        out.Write("X SetScale/P x 0," + FormatNumber("%0.15g", channel->xExtent / (channel->columns - 1)) +
-                  ",\"" + channel->xUnit + "\", " + waveName + "; SetScale/P y 0," +
-                  FormatNumber("%0.15g", channel->yExtent / (channel->rows - 1)) + ",\"" + channel->yUnit +
-                  "\", " + waveName + "; SetScale d 0,0,\"" + channel->zUnit + "\", " + waveName + "\n");
+        out.Write("X SetScale/P x 0," + FormatNumber(channel->xExtent / (channel->columns - 1), 15) + ",\"" +
+                  channel->xUnit + "\", " + waveName + "; SetScale/P y 0," +
+                  FormatNumber(channel->yExtent / (channel->rows - 1), 15) + ",\"" + channel->yUnit + "\", " +
+                  waveName + "; SetScale d 0,0,\"" + channel->zUnit + "\", " + waveName + "\n");
         if (noteWanted && note && !note->pairs.empty()) {
             WriteNoteLines(out, waveName, note->pairs);
         }

@@ -4,7 +4,8 @@
 
 #include "ibw/SafeFileWriter.h"
 
-#include <cstdio>
+#include <charconv>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -23,9 +24,32 @@ public:
             Flush();
     }
 
-    template <class... Args> void Format(const char* format, Args... args) {
-        char line[256];
-        std::snprintf(line, sizeof line, format, args...);
+    // "\t\t\t%0.Nf %0.Nf %0.Nf,\n" in the "C" locale, whatever the process locale is: a
+    // decimal comma would make the file unreadable.
+    void PutFixedLine(float a, float b, float c, int decimals) {
+        char line[256] = "\t\t\t";
+        char* at = line + 3;
+        char* const end = line + sizeof line - 3;
+        for (float v : {a, b, c}) {
+            if (at != line + 3)
+                *at++ = ' ';
+            at = std::to_chars(at, end, static_cast<double>(v), std::chars_format::fixed, decimals).ptr;
+        }
+        *at++ = ',';
+        *at++ = '\n';
+        *at = '\0';
+        Put(line);
+    }
+
+    void PutIndexLine(std::size_t first) {
+        char line[96] = "\t\t\t";
+        char* at = line + 3;
+        for (std::size_t k = 0; k < 3; ++k) {
+            at = std::to_chars(at, line + sizeof line, first + k).ptr;
+            *at++ = ',';
+            *at++ = ' ';
+        }
+        std::memcpy(at, "-1,\n", 5);
         Put(line);
     }
 
@@ -51,8 +75,7 @@ void WriteVrml(CrLfWriter& out, std::size_t cols, std::size_t rows, const float*
     std::size_t topTriangles = 0;
     ForEachSolidTriangle(cols, rows, positions, TopOrder::Vrml, [&](const SolidTriangle& t) {
         for (const SolidPoint& v : t.v)
-            out.Format("\t\t\t%0.6f %0.6f %0.6f,\n", static_cast<double>(v.x), static_cast<double>(v.y),
-                       static_cast<double>(v.z));
+            out.PutFixedLine(v.x, v.y, v.z, 6);
         ++triangles;
         if (t.face == SolidFace::Top)
             ++topTriangles;
@@ -60,10 +83,8 @@ void WriteVrml(CrLfWriter& out, std::size_t cols, std::size_t rows, const float*
     out.Put("\t\t\t]\n");
     out.Put("\t\t}\n\n");
     out.Put("\t\tcoordIndex [\n");
-    for (std::size_t k = 0; k < triangles; ++k) {
-        const auto first = static_cast<long long>(3 * k);
-        out.Format("\t\t\t%lld, %lld, %lld, -1,\n", first, first + 1, first + 2);
-    }
+    for (std::size_t k = 0; k < triangles; ++k)
+        out.PutIndexLine(3 * k);
     out.Put("\t\t\t]\n");
     out.Put("\t\tcolor Color {\n");
     out.Put("\t\t\tcolor [\n");
@@ -75,8 +96,7 @@ void WriteVrml(CrLfWriter& out, std::size_t cols, std::size_t rows, const float*
                 return;
             for (std::size_t index : t.grid) {
                 const float* k = colors + index * kColorFloats;
-                out.Format("\t\t\t%0.3f %0.3f %0.3f,\n", static_cast<double>(k[0]), static_cast<double>(k[1]),
-                           static_cast<double>(k[2]));
+                out.PutFixedLine(k[0], k[1], k[2], 3);
             }
         });
     }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -65,6 +66,21 @@ TEST(WriteItx, ThreeByTwoChannel) {
     EXPECT_EQ(Export(waveSpec, "img", 0, false).text, kThreeByTwo);
     EXPECT_EQ(Export(waveSpec, "img").text,
               std::string(kThreeByTwo) + "X Note img, \"ScanSize: 2e-05\\r\"\n");
+}
+
+// Qt programs run in the user's locale; a decimal comma would make the numbers unreadable.
+TEST(WriteItx, NumbersIgnoreADecimalCommaLocale) {
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "no de_DE.UTF-8 locale";
+    }
+    ibwgen::WaveSpec waveSpec = ThreeByTwo();
+    waveSpec.values = {1.5f, 2, 3, 4, 5, 6.25f};
+    const std::string text = Export(waveSpec, "img").text;
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_NE(text.find("\t1.5\t4\n"), std::string::npos);
+    EXPECT_NE(text.find("\t3\t6.25\n"), std::string::npos);
+    EXPECT_NE(text.find("SetScale/P x 0,0.5,"), std::string::npos);
 }
 
 TEST(WriteItx, StepOfAWideScan) {

@@ -10,6 +10,8 @@
 
 #include <array>
 #include <bit>
+#include <cctype>
+#include <clocale>
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -163,6 +165,27 @@ TEST(StlFile, DegenerateGridsKeepTheHeader) {
     const Grid line = MakeGrid(1, 4); // only the left and right walls along the rows
     const std::string stl = WriteStl(line, true, folder);
     EXPECT_EQ(stl.size(), 84u + 50u * 18u);
+}
+
+TEST(VrmlFile, NumbersIgnoreADecimalCommaLocale) {
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
+        GTEST_SKIP() << "no de_DE.UTF-8 locale";
+    ScratchFolder folder;
+    Grid g = MakeGrid(2, 2);
+    g.positions[0] = -5.0f;
+    g.positions[1] = -1.5f;
+    g.colors[0] = 0.25f;
+    const std::string path = folder.File("out.wrl");
+    const bool written = WriteVrmlFile(path.c_str(), 2, 2, g.positions.data(), g.colors.data(), true);
+    std::setlocale(LC_ALL, previous.c_str());
+    ASSERT_TRUE(written);
+    const std::string wrl = ReadAll(path);
+    EXPECT_EQ(wrl.rfind("#VRML V2.0 utf8\r\n", 0), 0u);
+    EXPECT_NE(wrl.find("\t\t\t-5.000000 -1.500000 0.000000,\r\n"), std::string::npos);
+    EXPECT_NE(wrl.find("\t\t\t0.250 "), std::string::npos);
+    for (std::size_t at = wrl.find(','); at != std::string::npos; at = wrl.find(',', at + 1))
+        ASSERT_FALSE(std::isdigit(static_cast<unsigned char>(wrl[at + 1]))) << "a decimal comma at " << at;
 }
 
 using FileWriter = std::function<bool(const std::string&, const Grid&, std::string*)>;
