@@ -1,5 +1,5 @@
-// The choice is read from the environment each time: tests run one binary with and without a
-// display.
+// X and Wayland are named in the environment, read each time: tests run one binary with and
+// without a display. Windows and macOS always have their window system.
 #include "render/HeadlessPlatform.h"
 
 #include <QByteArray>
@@ -17,7 +17,11 @@ bool Named(const char* variable) {
 } // namespace
 
 bool HasWindowSystem() {
+#if defined(_WIN32) || defined(__APPLE__)
+    return true;
+#else
     return Named("DISPLAY") || Named("WAYLAND_DISPLAY");
+#endif
 }
 
 void UseOffscreenPlatformWithoutDisplay() {

@@ -1,0 +1,13 @@
+// Platforms without EGL (Windows, macOS) always have their window system: no EGL context is
+// ever made there.
+#include "render/detail/CEglGlContext.h"
+
+CEglGlContext* CEglGlContext::Create() {
+    return nullptr;
+}
+
+const void* CEglGlContext::CurrentShareGroup() {
+    return nullptr;
+}
+
+void CEglGlContext::WhenShareGroupDies(const void*, std::function<void()>) {}
