@@ -123,6 +123,27 @@ TEST(CQVDFReader, WalksFindTheWritersRecords) {
     EXPECT_EQ(FindRecord(qvdf, false, layout.images[1], QVDFType("DATA"), 1, 24), 0u);
 }
 
+TEST(CQVDFReader, TopLevelWalkSkipsGroupsAndStopsShortOfTheEnd) {
+    for (std::uint32_t tail : {0u, 400u}) {
+        SCOPED_TRACE(tail);
+        qvdfgen::ContainerSpec containerSpec = TwoImages();
+        containerSpec.images[1].dataBytes = 64;
+        containerSpec.tailBytes = tail;
+        qvdfgen::Layout layout;
+        std::vector<std::uint8_t> bytes = qvdfgen::BuildContainer(containerSpec, &layout);
+        // A group record without the table flag is stepped over by its table's entries.
+        qvdfgen::Put16(&bytes, layout.images[0] + 14, 0x0002);
+        TempFile file(bytes, ".qvdf");
+        QVDFFile qvdf;
+        ASSERT_TRUE(qvdf.Open(file.path()));
+        // The second definition is followed by less than twice its own size unless the tail is
+        // there, and then the walk gives up before it reaches the data record.
+        EXPECT_EQ(FindTopLevelRecord(qvdf, layout.images[0], QVDFType("DATA")),
+                  tail == 0 ? 0u : layout.definitions[1] + 184);
+        EXPECT_EQ(FindTopLevelRecord(qvdf, layout.images[0], QVDFType("IMAG")), layout.images[0]);
+    }
+}
+
 TEST(CQVDFReader, WriterComputesEachRecordsCrc) {
     qvdfgen::Layout layout;
     std::vector<std::uint8_t> bytes = qvdfgen::BuildContainer(TwoImages(), &layout);
