@@ -14,6 +14,8 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+#include <cmath>
+
 namespace {
 
 void ShowScale(CMeasureSliderCtrl* rangeSlider, CUnitEdit* rangeEdit, CMeasureSliderCtrl* offsetSlider,
@@ -24,6 +26,13 @@ void ShowScale(CMeasureSliderCtrl* rangeSlider, CUnitEdit* rangeEdit, CMeasureSl
     offsetSlider->SetRange(centre - 1.5f * range, centre + 1.5f * range);
     offsetSlider->SetValue(centre);
     offsetEdit->SetValue(centre);
+}
+
+// A typed range of zero would flatten the surface to nothing and collapse both sliders onto one
+// value, a negative one would turn it upside down; such a range is not taken and the edit shows the
+// range in use again.
+bool UsableRange(float range) {
+    return std::isfinite(range) && range > 0.0f;
 }
 
 void SetupScaleSliders(CMeasureSliderCtrl* range, CMeasureSliderCtrl* offset) {
@@ -75,7 +84,10 @@ void CViewControls::OnMainSlider(bool rangeMoved) {
 }
 
 void CViewControls::OnMainEdit() {
-    ApplyMainScale(As<CUnitEdit>(IdMainRange)->GetValue(), As<CUnitEdit>(IdMainOffset)->GetValue());
+    const float range = As<CUnitEdit>(IdMainRange)->GetValue();
+    if (UsableRange(range)) {
+        ApplyMainScale(range, As<CUnitEdit>(IdMainOffset)->GetValue());
+    }
     RefreshScale();
 }
 
@@ -282,7 +294,10 @@ void CViewControls::OnOverlayEdit() {
     if (controller == nullptr || controller->GetOverlayChannel() == nullptr) {
         return;
     }
-    ApplyOverlayScale(As<CUnitEdit>(IdOverlayRange)->GetValue(), As<CUnitEdit>(IdOverlayOffset)->GetValue());
+    const float range = As<CUnitEdit>(IdOverlayRange)->GetValue();
+    if (UsableRange(range)) {
+        ApplyOverlayScale(range, As<CUnitEdit>(IdOverlayOffset)->GetValue());
+    }
     RefreshOverlayScale();
 }
 

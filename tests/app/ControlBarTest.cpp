@@ -126,7 +126,7 @@ TEST_F(ControlBar, MouseDragsRefreshThePositions) {
     EXPECT_FLOAT_EQ(Get<CUnitEdit>(Bar::IdPosition3)->GetValue(), State().Zoom);
 }
 
-// Each control changes its one field; every case starts from the defaults on channel 0.
+// Each control changes its one field; every case starts from the defaults on a fresh channel 0.
 TEST_F(ControlBar, EachControlChangesItsField) {
     CProfileSettings::Save(DefaultPreferences);
     const auto storedBefore = Stored();
@@ -137,11 +137,15 @@ TEST_F(ControlBar, EachControlChangesItsField) {
         std::function<double()> field;
         double expected;
     };
-    const float centre = Mesh().ZOffset + Mesh().ZRange / 2;
+    const float range = Mesh().ZRange;
+    const float centre = Mesh().ZOffset + range / 2;
     const Case cases[] = {
         {"range edit 20 nm", [] { Type(Bar::IdMainRange, "20 nm"); }, [] { return Mesh().ZRange; }, 20e-9},
         {"range edit keeps the centre", [] { Type(Bar::IdMainRange, "20 nm"); },
          [] { return Mesh().ZOffset + 10e-9f; }, centre},
+        {"range edit 0 is refused", [] { Type(Bar::IdMainRange, "0"); }, [] { return Mesh().ZRange; }, range},
+        {"range edit -5 nm is refused", [] { Type(Bar::IdMainRange, "-5 nm"); },
+         [] { return Get<CUnitEdit>(Bar::IdMainRange)->GetValue(); }, range},
         {"offset edit 5 nm", [] { Type(Bar::IdMainOffset, "5n"); },
          [] { return Mesh().ZOffset + Mesh().ZRange / 2; }, 5e-9},
         {"aspect edit 2", [] { Type(Bar::IdAspect, "2"); }, [] { return Mesh().ZScale; }, 2.0},
@@ -192,8 +196,9 @@ TEST_F(ControlBar, EachControlChangesItsField) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.control);
+        // A fresh context forgets the ranges the previous case saved.
         Controller().ApplyPreferences(DefaultPreferences);
-        App().View()->OnChannel(0);
+        App().View()->OnInitialUpdate();
         c.input();
         EXPECT_NEAR(c.field(), c.expected, std::abs(c.expected) * 1e-5 + 1e-12);
     }
