@@ -13,19 +13,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPageSetupDialog>
-#include <QPrinter>
-
-namespace {
-
-// A store that cannot be read starts the program on the compiled-in defaults.
-void LoadCurrentPreferences() {
-    if (!CProfileSettings::Load(CurrentPreferences)) {
-        CurrentPreferences = DefaultPreferences;
-    }
-}
-
-} // namespace
 
 CQV3DViewerApp::CQV3DViewerApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -37,9 +24,16 @@ void CQV3DViewerApp::SetStoreNames() {
     CProfileSettings::SetSectionName(kSettingsSection);
 }
 
+void CQV3DViewerApp::LoadPreferences() {
+    // A store that cannot be read starts the program on the compiled-in defaults.
+    if (!CProfileSettings::Load(CurrentPreferences)) {
+        CurrentPreferences = DefaultPreferences;
+    }
+}
+
 bool CQV3DViewerApp::InitInstance(const QString& file) {
     SetStoreNames();
-    LoadCurrentPreferences();
+    LoadPreferences();
     recentFiles.ReadList();
 
     document = std::make_unique<CQV3DViewerDoc>();
@@ -74,12 +68,6 @@ void CQV3DViewerApp::RegisterCommands() {
                                       {}});
     frame->SetHandler(cmd::FileNew, {[this] { OnFileNew(); }, {}});
     frame->SetHandler(cmd::FileOpen, {[this] { OnFileOpen(); }, {}});
-    frame->SetHandler(cmd::PrintSetup, {[this] {
-                                            QPrinter printer;
-                                            QPageSetupDialog setup(&printer, frame.get());
-                                            setup.exec();
-                                        },
-                                        {}});
     frame->SetHandler(cmd::AppExit, {[this] { frame->close(); }, {}});
     for (int i = 0; i < cmd::RecentFileCount; ++i) {
         frame->SetHandler(cmd::RecentFile1 + i,

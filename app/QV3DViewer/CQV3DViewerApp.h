@@ -40,6 +40,8 @@ public:
 
     // The settings store's company and application names; also used by the batch mode.
     static void SetStoreNames();
+    // CurrentPreferences from the store, or the defaults when it cannot be read.
+    static void LoadPreferences();
 
 private:
     void RegisterCommands();

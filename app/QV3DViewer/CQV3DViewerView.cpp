@@ -7,6 +7,7 @@
 #include "app/QV3DViewer/CViewWindow.h"
 #include "app/QV3DViewer/CommandIds.h"
 #include "app/QV3DViewer/DragViewState.h"
+#include "app/QV3DViewer/ImageOutputCommands.h"
 #include "app/QV3DViewer/PreferencesCommand.h"
 #include "render/Windows1252.h"
 
@@ -64,6 +65,7 @@ void CQV3DViewerView::RegisterCommands() {
         frame->SetHandler(command, {[this, bit = bit] { ToggleTextFlag(bit); },
                                     [this, bit = bit] { return (controller.GetTextFlags() & bit) != 0; }});
     }
+    RegisterImageOutputCommands(*this, *frame);
     RegisterPreferencesCommand(*this, *frame);
 }
 

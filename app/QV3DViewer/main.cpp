@@ -1,7 +1,34 @@
-// vistrel-light: starts the viewer on the file named on the command line, or empty.
+// vistrel-light: starts the viewer on the file named on the command line, or empty; with an
+// --export option it runs the batch mode instead and shows no window.
+#include "app/QV3DViewer/BatchExport.h"
+#include "app/QV3DViewer/BatchOptions.h"
 #include "app/QV3DViewer/CQV3DViewerApp.h"
+#include "app/QV3DViewer/CQV3DViewerView.h"
+#include "app/QV3DViewer/CViewWindow.h"
 
 #include <QSurfaceFormat>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// For the start-up benchmark: the wall-clock time, in microseconds, of the first drawn frame.
+void ReportFirstFrame(CViewWindow& window) {
+    window.onPaint = [paint = window.onPaint, reported = false]() mutable {
+        paint();
+        if (!reported) {
+            reported = true;
+            const auto now = std::chrono::system_clock::now().time_since_epoch();
+            std::fprintf(
+                stderr, "first-frame %lld\n",
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+        }
+    };
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QSurfaceFormat format;
@@ -15,11 +42,23 @@ int main(int argc, char** argv) {
     format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
     QSurfaceFormat::setDefaultFormat(format);
 
+    QStringList raw;
+    for (int i = 0; i < argc; ++i) {
+        raw << QString::fromLocal8Bit(argv[i]);
+    }
+    const BatchOptions options = ParseBatchOptions(raw);
+    if (options.mode != BatchOptions::gui) {
+        return RunBatch(argc, argv, options);
+    }
+
     CQV3DViewerApp app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     const QString file = args.size() > 1 ? args.at(1) : QString();
     if (!app.InitInstance(file)) {
         return 1;
+    }
+    if (std::getenv("QV_REPORT_FIRST_FRAME") != nullptr) {
+        ReportFirstFrame(*app.View()->Window());
     }
     return app.exec();
 }

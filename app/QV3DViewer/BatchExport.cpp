@@ -1,0 +1,197 @@
+#include "app/QV3DViewer/BatchExport.h"
+
+#include "app/QV3DViewer/BatchOptions.h"
+#include "app/QV3DViewer/CQV3DViewerApp.h"
+#include "app/QV3DViewer/CQV3DViewerDoc.h"
+#include "app/QV3DViewer/DibImage.h"
+#include "app/QV3DViewer/EqualsNoCase.h"
+#include "app/QV3DViewer/ImageFormats.h"
+#include "app/QV3DViewer/Version.h"
+#include "app/QV3DViewer/ViewController.h"
+#include "app/QV3DViewer/WriteImageFile.h"
+#include "render/Windows1252.h"
+#include "ui/CPath.h"
+
+#include <QGuiApplication>
+#include <QWindow>
+
+#include <cstdio>
+
+namespace {
+
+int Fail(const QString& message, int status) {
+    std::fprintf(stderr, "vistrel-light: %s\n", message.toLocal8Bit().constData());
+    return status;
+}
+
+QString ChannelName(const CIBWReader& reader, int index) {
+    const CIBWChannel* channel = reader.GetChannel(index);
+    return channel == nullptr ? QString() : QString::fromStdString(Windows1252ToUtf8(channel->name));
+}
+
+// A channel by index from 0 or by name (exact first, then ignoring case); -1 when there is none.
+int FindChannel(const CIBWReader& reader, const QString& text) {
+    bool isNumber = false;
+    const int index = text.toInt(&isNumber);
+    if (isNumber) {
+        return reader.GetChannel(index) != nullptr ? index : -1;
+    }
+    for (int i = 0; i < reader.channelCount; ++i) {
+        if (ChannelName(reader, i) == text) {
+            return i;
+        }
+    }
+    for (int i = 0; i < reader.channelCount; ++i) {
+        if (EqualsNoCase(ChannelName(reader, i).toStdString(), text.toStdString())) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+QString UnknownChannel(const CIBWReader& reader, const QString& text) {
+    QStringList names;
+    for (int i = 0; i < reader.channelCount; ++i) {
+        names << QStringLiteral("%1 %2").arg(i).arg(ChannelName(reader, i));
+    }
+    return QStringLiteral("unknown channel '%1'; the file has %2")
+        .arg(text, names.join(QStringLiteral(", ")));
+}
+
+class BatchRun {
+public:
+    explicit BatchRun(const BatchOptions& options_) : options(options_) {}
+    int Run();
+
+private:
+    int Prepare();
+    int ExportImage();
+    int ExportMeshes();
+
+    const BatchOptions& options;
+    CQV3DViewerDoc document;
+    QWindow window; // holds the GL context; never shown
+    ViewController controller;
+    int channel = 0;
+    bool drawn = false;
+};
+
+int BatchRun::Run() {
+    if (const int status = Prepare(); status != kBatchOk) {
+        return status;
+    }
+    if (const int status = ExportImage(); status != kBatchOk) {
+        return status;
+    }
+    return ExportMeshes();
+}
+
+int BatchRun::Prepare() {
+    CIBWReader& reader = document.GetReader();
+    if (!document.OnOpenDocument(options.file.toStdString())) {
+        return Fail(QStringLiteral("cannot read '%1' as an instrument image").arg(options.file),
+                    kBatchFailed);
+    }
+    if (reader.GetChannel(0) == nullptr) {
+        return Fail(QStringLiteral("'%1' holds no image channel").arg(options.file), kBatchFailed);
+    }
+    channel = options.channel.isEmpty() ? 0 : FindChannel(reader, options.channel);
+    if (channel < 0) {
+        return Fail(UnknownChannel(reader, options.channel), kBatchFailed);
+    }
+    const int overlay = options.overlay.isEmpty() ? -1 : FindChannel(reader, options.overlay);
+    if (!options.overlay.isEmpty() && overlay < 0) {
+        return Fail(UnknownChannel(reader, options.overlay), kBatchFailed);
+    }
+    window.resize(options.width, options.height);
+    if (!controller.AttachWindow(&window)) {
+        return Fail(QStringLiteral("no OpenGL context could be made"), kBatchFailed);
+    }
+    ViewController::RegisterColourTables();
+    if (!controller.SelectChannel(&reader, channel) || controller.MainMesh() == nullptr) {
+        return Fail(QStringLiteral("channel %1 of '%2' cannot be shown").arg(channel).arg(options.file),
+                    kBatchFailed);
+    }
+    if (overlay >= 0) {
+        controller.SelectOverlayChannel(overlay);
+    }
+    if (options.palette >= 0) {
+        controller.SetPalette(options.palette);
+    }
+    ViewState state;
+    controller.ReadViewState(state);
+    state.Rotate = options.rotate.value_or(state.Rotate);
+    state.Pitch = options.pitch.value_or(state.Pitch);
+    state.Zoom = options.zoom.value_or(state.Zoom);
+    controller.WriteViewState(state);
+    return kBatchOk;
+}
+
+int BatchRun::ExportImage() {
+    if (options.imagePath.isEmpty()) {
+        return kBatchOk;
+    }
+    if (!HasImageEncoder(options.imageFormat)) {
+        return Fail(QStringLiteral("no encoder for %1 is installed")
+                        .arg(QString::fromLatin1(ImageFormatForIndex(options.imageFormat).label)),
+                    kBatchFailed);
+    }
+    const QImage image = DibToImage(controller.RenderBitmap(options.width, options.height));
+    if (image.isNull()) {
+        return Fail(
+            QStringLiteral("the view could not be rendered at %1x%2").arg(options.width).arg(options.height),
+            kBatchFailed);
+    }
+    drawn = true;
+    QString error;
+    if (!WriteImageFile(image, options.imagePath, options.imageFormat, error)) {
+        return Fail(QStringLiteral("cannot write '%1': %2").arg(options.imagePath, error), kBatchFailed);
+    }
+    return kBatchOk;
+}
+
+int BatchRun::ExportMeshes() {
+    // The solids are taken from the mesh as it was last drawn.
+    constexpr int kDrawSide = 16;
+    if (!drawn && (!options.stlPath.isEmpty() || !options.vrmlPath.isEmpty())) {
+        controller.RenderBitmap(kDrawSide, kDrawSide);
+    }
+    if (!options.stlPath.isEmpty() && !controller.ExportMeshStl(options.stlPath.toStdString(), true)) {
+        return Fail(QStringLiteral("cannot write '%1'").arg(options.stlPath), kBatchFailed);
+    }
+    if (!options.vrmlPath.isEmpty() && !controller.ExportMeshVrml(options.vrmlPath.toStdString())) {
+        return Fail(QStringLiteral("cannot write '%1'").arg(options.vrmlPath), kBatchFailed);
+    }
+    if (!options.itxPath.isEmpty()) {
+        const std::string path = options.itxPath.toStdString();
+        if (!document.GetReader().WriteItx(path, CPath(path).GetFileTitle(), channel, true)) {
+            return Fail(QStringLiteral("cannot write '%1'").arg(options.itxPath), kBatchFailed);
+        }
+    }
+    return kBatchOk;
+}
+
+} // namespace
+
+int RunBatch(int& argc, char** argv, const BatchOptions& options) {
+    switch (options.mode) {
+    case BatchOptions::help: {
+        const QCoreApplication app(argc, argv);
+        std::fputs(BatchHelpText().toLocal8Bit().constData(), stdout);
+        return kBatchOk;
+    }
+    case BatchOptions::version:
+        std::printf("%s %s\n", CQV3DViewerApp::kAppTitle, kFileVersion);
+        return kBatchOk;
+    case BatchOptions::usageError:
+        return Fail(options.error, kBatchUsage);
+    case BatchOptions::gui:
+    case BatchOptions::run:
+        break;
+    }
+    const QGuiApplication app(argc, argv);
+    CQV3DViewerApp::SetStoreNames();
+    CQV3DViewerApp::LoadPreferences();
+    BatchRun run(options);
+    return run.Run();
+}

@@ -1,0 +1,74 @@
+#include "app/QV3DViewer/CViewPrinter.h"
+
+#include "app/QV3DViewer/DibImage.h"
+#include "app/QV3DViewer/PrintLayout.h"
+#include "app/QV3DViewer/ViewController.h"
+
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+
+namespace {
+
+// A PDF page needs no more: at 1200 dpi an A4 frame would take 200 MB to render and encode.
+constexpr int kPdfResolution = 300;
+
+void LimitPdfResolution(QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat && printer.resolution() > kPdfResolution) {
+        printer.setResolution(kPdfResolution);
+    }
+}
+
+} // namespace
+
+CViewPrinter::CViewPrinter(const ViewController& controller_) : controller(controller_) {}
+
+bool CViewPrinter::Print(QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    return PrintDirect();
+}
+
+bool CViewPrinter::PrintDirect() {
+    LimitPdfResolution(printer);
+    return PrintTo(printer, false);
+}
+
+void CViewPrinter::Preview(QWidget* parent) {
+    LimitPdfResolution(printer);
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [this](QPrinter* target) { PrintTo(*target, true); });
+    dialog.exec();
+}
+
+void CViewPrinter::Setup(QWidget* parent) {
+    QPageSetupDialog dialog(&printer, parent);
+    dialog.exec();
+}
+
+bool CViewPrinter::PrintTo(QPrinter& target, bool previewing) const {
+    const QRect page = target.pageRect(QPrinter::DevicePixel).toRect();
+    const QRect paper = target.paperRect(QPrinter::DevicePixel).toRect();
+    const PrintLayout layout = ComputePrintLayout(page.width(), page.height(), page.left() - paper.left(),
+                                                  page.top() - paper.top(), previewing);
+    if (layout.imageWidth <= 0 || layout.imageHeight <= 0) {
+        return false;
+    }
+    const QImage image = DibToImage(controller.RenderBitmap(layout.imageWidth, layout.imageHeight));
+    if (image.isNull()) {
+        return false;
+    }
+    QPainter painter;
+    if (!painter.begin(&target)) {
+        return false;
+    }
+    // A PDF would otherwise hold the frame as a JPEG.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    const PixelRect& area = layout.printRect;
+    painter.drawImage(QRect(area.left, area.top, area.right - area.left, area.bottom - area.top), image);
+    return painter.end();
+}

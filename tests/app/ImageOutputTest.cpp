@@ -1,0 +1,130 @@
+// Export..., Copy and printing from the running viewer: what they write and at which size.
+#include "app/QV3DViewer/CMainFrame.h"
+#include "app/QV3DViewer/CQV3DViewerApp.h"
+#include "app/QV3DViewer/CQV3DViewerView.h"
+#include "app/QV3DViewer/CViewPrinter.h"
+#include "app/QV3DViewer/CViewWindow.h"
+#include "app/QV3DViewer/CommandIds.h"
+#include "app/QV3DViewer/ImageExport.h"
+#include "app/QV3DViewer/ImageFormats.h"
+#include "ui/ViewerPreferences.h"
+
+#include "AppTestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+CQV3DViewerApp& App() {
+    return *static_cast<CQV3DViewerApp*>(QCoreApplication::instance());
+}
+
+// Handles the first file dialog that comes up while it lives.
+class FileDialogAnswer {
+public:
+    explicit FileDialogAnswer(std::function<void(QFileDialog&)> answer_) : answer(std::move(answer_)) {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                timer.stop();
+                answer(*dialog);
+            }
+        });
+        timer.start(50);
+    }
+
+private:
+    std::function<void(QFileDialog&)> answer;
+    QTimer timer;
+};
+
+class ImageOutput : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (App().MainFrame() == nullptr) {
+            ASSERT_TRUE(App().InitInstance(QString()));
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(App().MainFrame()));
+        }
+    }
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_NE(App().OpenDocumentFile(QString::fromStdString(file.path())), nullptr);
+        QTest::qWait(200);
+    }
+    ViewController& Controller() { return App().View()->Controller(); }
+    QSize ClientSize() const {
+        const CViewWindow* window = App().View()->Window();
+        return window->size() * window->devicePixelRatio();
+    }
+
+    apptest::TempFile file{apptest::ImageSpec(48, 32, {"HeightRetrace"})};
+    QTemporaryDir dir;
+};
+
+TEST_F(ImageOutput, ExportWritesTheChosenFilterAtTheExportFactor) {
+    const ViewerPreferences saved = CurrentPreferences;
+    CurrentPreferences.ExportFactor = 2;
+    const QString typed = dir.filePath(QStringLiteral("scan"));
+    QString title;
+    const FileDialogAnswer answer([&](QFileDialog& dialog) {
+        title = dialog.windowTitle();
+        dialog.selectNameFilter(ImageFilterText(2));
+        dialog.setDirectory(dir.path());
+        // As the user types it, without an extension.
+        dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("scan"));
+        static_cast<QDialog&>(dialog).accept(); // as the Save button does
+    });
+    EXPECT_TRUE(App().MainFrame()->OnCommand(cmd::ImageExport));
+    CurrentPreferences = saved;
+    // The proposed name is the document's file title.
+    EXPECT_EQ(title, QString::fromStdString(std::filesystem::path(file.path()).stem().string()));
+    const QImage image(typed + QStringLiteral(".png"));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), ClientSize() * 2);
+}
+
+TEST_F(ImageOutput, SaveReportsAWriteFailure) {
+    ImageExportRequest request;
+    request.askName = false;
+    request.format = 4;
+    request.initialName = dir.filePath(QStringLiteral("view.bmp"));
+    const ImageSaveResult saved = SaveImage(nullptr, Controller(), request, QSize(90, 70));
+    EXPECT_EQ(saved.status, ImageSaveResult::saved);
+    EXPECT_EQ(QImage(request.initialName).size(), QSize(90, 70));
+
+    request.initialName = dir.filePath(QStringLiteral("no-such-folder/view.bmp"));
+    const ImageSaveResult failed = SaveImage(nullptr, Controller(), request, QSize(90, 70));
+    EXPECT_EQ(failed.status, ImageSaveResult::writeFailed);
+    EXPECT_FALSE(failed.error.isEmpty());
+}
+
+TEST_F(ImageOutput, CopyPutsTheViewOnTheClipboard) {
+    QApplication::clipboard()->clear();
+    EXPECT_TRUE(App().MainFrame()->OnCommand(cmd::EditCopy));
+    EXPECT_EQ(QApplication::clipboard()->image().size(), ClientSize());
+}
+
+TEST_F(ImageOutput, PrintsToAPdfFile) {
+    CViewPrinter printer(Controller());
+    const QString path = dir.filePath(QStringLiteral("view.pdf"));
+    printer.Printer().setOutputFormat(QPrinter::PdfFormat);
+    printer.Printer().setOutputFileName(path);
+    ASSERT_TRUE(printer.PrintDirect());
+    QFile pdf(path);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pdf.read(4), QByteArray("%PDF"));
+    // A page that holds the frame, not an empty one.
+    EXPECT_GT(pdf.size(), 20000);
+}
+
+} // namespace
