@@ -29,7 +29,6 @@ double CpuSeconds(const rusage& usage) {
 struct Figures {
     double cpuMs = 0;  // per run
     double wallMs = 0; // per run
-    long peakKb = 0;
     bool ok = true;
 };
 
@@ -54,7 +53,6 @@ Figures SpawnRounds(const std::vector<std::string>& args) {
             figures.ok = false;
         }
         cpu += CpuSeconds(usage);
-        figures.peakKb = std::max(figures.peakKb, usage.ru_maxrss);
     }
     figures.wallMs =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count() /
@@ -82,8 +80,8 @@ Figures LibraryRounds(const std::string& input, const std::string& output) {
 }
 
 void Print(const char* what, const Figures& figures) {
-    std::printf("%-28s %9.3f ms cpu %9.3f ms wall %9.0f /s %8ld KB peak%s\n", what, figures.cpuMs,
-                figures.wallMs, 1000 / figures.wallMs, figures.peakKb, figures.ok ? "" : "  FAILED");
+    std::printf("%-28s %9.3f ms cpu %9.3f ms wall %9.0f /s%s\n", what, figures.cpuMs, figures.wallMs,
+                1000 / figures.wallMs, figures.ok ? "" : "  FAILED");
 }
 
 } // namespace
