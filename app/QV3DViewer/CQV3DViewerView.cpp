@@ -7,6 +7,7 @@
 #include "app/QV3DViewer/CViewWindow.h"
 #include "app/QV3DViewer/CommandIds.h"
 #include "app/QV3DViewer/DragViewState.h"
+#include "app/QV3DViewer/ExportCommands.h"
 #include "app/QV3DViewer/ImageOutputCommands.h"
 #include "app/QV3DViewer/PreferencesCommand.h"
 #include "render/Windows1252.h"
@@ -67,6 +68,7 @@ void CQV3DViewerView::RegisterCommands() {
     }
     RegisterImageOutputCommands(*this, *frame);
     RegisterPreferencesCommand(*this, *frame);
+    RegisterExportCommands(*this, *frame);
 }
 
 void CQV3DViewerView::ToggleTextFlag(int bit) {

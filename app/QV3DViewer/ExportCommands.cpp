@@ -1,0 +1,65 @@
+#include "app/QV3DViewer/ExportCommands.h"
+
+#include "app/QV3DViewer/AsciiExport.h"
+#include "app/QV3DViewer/CMainFrame.h"
+#include "app/QV3DViewer/CQV3DViewerApp.h"
+#include "app/QV3DViewer/CQV3DViewerDoc.h"
+#include "app/QV3DViewer/CQV3DViewerView.h"
+#include "app/QV3DViewer/CommandIds.h"
+#include "app/QV3DViewer/ViewExport.h"
+#include "ui/CImageNote.h"
+#include "ui/CPath.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace {
+
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+void ShowImageNote(CQV3DViewerView& view) {
+    CImageNote dialog;
+    dialog.SetPath(view.GetDocument()->GetPathName());
+    dialog.exec();
+}
+
+} // namespace
+
+void RunViewExportCommand(CQV3DViewerView& view, ViewExportKind kind) {
+    const std::string title = CPath(view.GetDocument()->GetPathName()).GetFileTitle();
+    AsciiExport dialog(ExportDialogRuleFor(kind), QString::fromStdString(title), &view);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const QString path = dialog.ChosenPath();
+    std::string error;
+    bool written = false;
+    {
+        WaitCursor wait;
+        written = WriteViewExport(kind, view.Controller(), view.GetDocument()->GetReader(),
+                                  QFile::encodeName(path).toStdString(), &error);
+    }
+    // A failed export must not pass for a written file.
+    if (!written) {
+        QMessageBox::warning(
+            &view, QString::fromLatin1(CQV3DViewerApp::kAppTitle),
+            QStringLiteral("Could not write %1: %2").arg(path, QString::fromStdString(error)));
+    }
+}
+
+void RegisterExportCommands(CQV3DViewerView& view, CMainFrame& frame) {
+    const std::pair<int, ViewExportKind> exports[] = {{cmd::AsciiExport, ViewExportKind::Ascii},
+                                                      {cmd::StlExport, ViewExportKind::Stl},
+                                                      {cmd::VrmlExport, ViewExportKind::Vrml}};
+    for (const auto& [command, kind] : exports) {
+        frame.SetHandler(command, {[&view, kind = kind] { RunViewExportCommand(view, kind); }, {}});
+    }
+    frame.SetHandler(cmd::ImageNote, {[&view] { ShowImageNote(view); }, {}});
+}
