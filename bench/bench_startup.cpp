@@ -1,0 +1,123 @@
+// Start-up of the viewer, timed on the program itself under the software renderer: process start
+// to the first drawn frame for the sample and for a 2048 x 2048 x 4 wave, and a batch export of
+// a 1600 x 1200 PNG of the sample. Each figure is the median of five runs.
+#include "tools/ibwgen/IbwGen.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kRuns = 5;
+
+long long NowMicroseconds() {
+    return std::chrono::duration_cast<std::chrono::microseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+QProcessEnvironment Environment(const QTemporaryDir& dir) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("LIBGL_ALWAYS_SOFTWARE"), QStringLiteral("1"));
+    env.insert(QStringLiteral("QV_REPORT_FIRST_FRAME"), QStringLiteral("1"));
+    if (!env.contains(QStringLiteral("QT_QPA_PLATFORM"))) {
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    }
+    return env;
+}
+
+// Milliseconds from the start of the process to its "first-frame" line; negative on failure.
+double FirstFrame(const QTemporaryDir& dir, const QString& file) {
+    QProcess process;
+    process.setProcessEnvironment(Environment(dir));
+    process.setReadChannel(QProcess::StandardError);
+    const long long start = NowMicroseconds();
+    process.start(QStringLiteral(VISTREL_LIGHT), {file});
+    double result = -1;
+    while (result < 0 && process.waitForReadyRead(60000)) {
+        while (result < 0 && process.canReadLine()) {
+            const QByteArray line = process.readLine().trimmed();
+            if (line.startsWith("first-frame ")) {
+                result = static_cast<double>(line.mid(12).toLongLong() - start) / 1000.0;
+            }
+        }
+    }
+    process.kill();
+    process.waitForFinished();
+    return result;
+}
+
+// Milliseconds of one whole batch run; negative on failure.
+double BatchExport(const QTemporaryDir& dir, const QString& file) {
+    QProcess process;
+    process.setProcessEnvironment(Environment(dir));
+    const auto start = std::chrono::steady_clock::now();
+    process.start(QStringLiteral(VISTREL_LIGHT),
+                  {QStringLiteral("--export-image"), dir.filePath(QStringLiteral("batch.png")),
+                   QStringLiteral("--size"), QStringLiteral("1600x1200"), file});
+    if (!process.waitForFinished(120000) || process.exitCode() != 0) {
+        return -1;
+    }
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+void Report(const char* what, double (*run)(const QTemporaryDir&, const QString&), const QTemporaryDir& dir,
+            const QString& file) {
+    std::vector<double> times;
+    for (int i = 0; i < kRuns; ++i) {
+        const double ms = run(dir, file);
+        if (ms < 0) {
+            std::printf("%-48s failed\n", what);
+            return;
+        }
+        times.push_back(ms);
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("%-48s median %7.0f ms   min %7.0f ms   max %7.0f ms\n", what, times[kRuns / 2],
+                times.front(), times.back());
+}
+
+// Four channels of 2048 x 2048, gentle waves so the surface is not flat.
+QString WriteLargeWave(const QTemporaryDir& dir) {
+    constexpr int side = 2048;
+    constexpr int layers = 4;
+    ibwgen::WaveSpec waveSpec;
+    waveSpec.dims = {side, side, layers, 0};
+    waveSpec.spacing = {1e-8, 1e-8, 1, 1};
+    waveSpec.dimUnits = {"m", "m", "", ""};
+    waveSpec.dimLabels[2] = {"HeightRetrace", "AmplitudeRetrace", "PhaseRetrace", "ZSensorRetrace"};
+    waveSpec.values.resize(static_cast<std::size_t>(side) * side * layers);
+    for (std::size_t i = 0; i < waveSpec.values.size(); ++i) {
+        const double x = static_cast<double>(i % side);
+        const double y = static_cast<double>((i / side) % side);
+        waveSpec.values[i] = static_cast<float>(1e-8 * (std::sin(x * 0.01) + std::cos(y * 0.013)));
+    }
+    const QString path = dir.filePath(QStringLiteral("large.ibw"));
+    ibwgen::WriteWaveFile(path.toStdString(), waveSpec);
+    return path;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const QCoreApplication app(argc, argv);
+    const QTemporaryDir dir;
+    if (!dir.isValid()) {
+        return 1;
+    }
+    const QString sample = QStringLiteral(QV_SAMPLE_FILE);
+    const QString large = WriteLargeWave(dir);
+    std::printf("vistrel-light start-up, software renderer, %d runs each\n", kRuns);
+    Report("start to first frame, sample (512 x 512 x 4)", FirstFrame, dir, sample);
+    Report("start to first frame, 2048 x 2048 x 4", FirstFrame, dir, large);
+    Report("batch --export-image 1600x1200 PNG, sample", BatchExport, dir, sample);
+    return 0;
+}
