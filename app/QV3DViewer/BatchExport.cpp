@@ -8,9 +8,9 @@
 #include "app/QV3DViewer/ImageFormats.h"
 #include "app/QV3DViewer/Version.h"
 #include "app/QV3DViewer/ViewController.h"
+#include "app/QV3DViewer/ViewExport.h"
 #include "app/QV3DViewer/WriteImageFile.h"
 #include "render/Windows1252.h"
-#include "ui/CPath.h"
 
 #include <QGuiApplication>
 #include <QWindow>
@@ -156,16 +156,15 @@ int BatchRun::ExportMeshes() {
     if (!drawn && (!options.stlPath.isEmpty() || !options.vrmlPath.isEmpty())) {
         controller.RenderBitmap(kDrawSide, kDrawSide);
     }
-    if (!options.stlPath.isEmpty() && !controller.ExportMeshStl(options.stlPath.toStdString(), true)) {
-        return Fail(QStringLiteral("cannot write '%1'").arg(options.stlPath), kBatchFailed);
-    }
-    if (!options.vrmlPath.isEmpty() && !controller.ExportMeshVrml(options.vrmlPath.toStdString())) {
-        return Fail(QStringLiteral("cannot write '%1'").arg(options.vrmlPath), kBatchFailed);
-    }
-    if (!options.itxPath.isEmpty()) {
-        const std::string path = options.itxPath.toStdString();
-        if (!document.GetReader().WriteItx(path, CPath(path).GetFileTitle(), channel, true)) {
-            return Fail(QStringLiteral("cannot write '%1'").arg(options.itxPath), kBatchFailed);
+    const std::pair<ViewExportKind, const QString*> exports[] = {{ViewExportKind::Stl, &options.stlPath},
+                                                                 {ViewExportKind::Vrml, &options.vrmlPath},
+                                                                 {ViewExportKind::Ascii, &options.itxPath}};
+    for (const auto& [kind, path] : exports) {
+        std::string error;
+        if (!path->isEmpty() &&
+            !WriteViewExport(kind, controller, document.GetReader(), path->toStdString(), &error)) {
+            return Fail(QStringLiteral("cannot write '%1': %2").arg(*path, QString::fromStdString(error)),
+                        kBatchFailed);
         }
     }
     return kBatchOk;

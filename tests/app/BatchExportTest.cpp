@@ -149,6 +149,8 @@ TEST_F(BatchExport, FailuresExitNonZeroWithOneLine) {
          1},
         {{QStringLiteral("--export-image"), Out("missing-folder/x.png")}, 1},
         {{QStringLiteral("--export-stl"), Out("missing-folder/x.stl")}, 1},
+        {{QStringLiteral("--export-vrml"), Out("missing-folder/x.wrl")}, 1},
+        {{QStringLiteral("--export-itx"), Out("missing-folder/x.itx")}, 1},
     };
     for (const auto& [arguments, status] : cases) {
         const Outcome outcome = Run(arguments);
