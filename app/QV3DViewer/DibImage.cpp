@@ -1,7 +1,5 @@
 #include "app/QV3DViewer/DibImage.h"
 
-#include <cstring>
-
 namespace {
 
 constexpr std::size_t kInfoHeaderSize = 40;
@@ -33,14 +31,19 @@ QImage DibToImage(const std::vector<std::uint8_t>& dib) {
     if ((dib.size() - kInfoHeaderSize) / stride < static_cast<std::uint64_t>(height)) {
         return {};
     }
-    QImage image(width, height, QImage::Format_BGR888);
+    QImage image(width, height, QImage::Format_RGB888);
     if (image.isNull()) {
         return {};
     }
     const std::uint8_t* pixels = dib.data() + kInfoHeaderSize;
     for (std::int32_t y = 0; y < height; ++y) {
-        std::memcpy(image.scanLine(y), pixels + stride * static_cast<std::uint64_t>(height - 1 - y),
-                    static_cast<std::size_t>(width) * 3);
+        const std::uint8_t* from = pixels + stride * static_cast<std::uint64_t>(height - 1 - y);
+        std::uint8_t* to = image.scanLine(y);
+        for (std::int32_t x = 0; x < width; ++x, from += 3, to += 3) {
+            to[0] = from[2];
+            to[1] = from[1];
+            to[2] = from[0];
+        }
     }
-    return image.convertToFormat(QImage::Format_RGB888);
+    return image;
 }
