@@ -80,7 +80,7 @@ private:
 };
 
 // (first - third) x (third - second), normalised: the reverse of the right-hand normal.
-void TopNormal(const float* first, const float* second, const float* third, float n[3]) {
+inline void TopNormal(const float* first, const float* second, const float* third, float n[3]) {
     const float a[3] = {first[0] - third[0], first[1] - third[1], first[2] - third[2]};
     const float b[3] = {third[0] - second[0], third[1] - second[1], third[2] - second[2]};
     const float x = a[1] * b[2] - a[2] * b[1];
@@ -95,7 +95,7 @@ void TopNormal(const float* first, const float* second, const float* third, floa
 }
 
 // The mean colour of the three vertices in 5 bits a channel, with bit 15 set.
-std::uint16_t TopAttribute(const float* k0, const float* k1, const float* k2) {
+inline std::uint16_t TopAttribute(const float* k0, const float* k1, const float* k2) {
     const auto five = [&](int c) {
         const float sum = 0.0f + k0[c] + k1[c] + k2[c];
         return static_cast<unsigned>(sum / 3.0f * 31.0f) & 31u;
