@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -30,12 +31,12 @@ CQV3DViewerApp& App() {
     return *static_cast<CQV3DViewerApp*>(QCoreApplication::instance());
 }
 
-// Handles the first file dialog that comes up while it lives.
-class FileDialogAnswer {
+// Handles the first dialog of type T that comes up while it lives.
+template <class T> class DialogAnswer {
 public:
-    explicit FileDialogAnswer(std::function<void(QFileDialog&)> answer_) : answer(std::move(answer_)) {
+    explicit DialogAnswer(std::function<void(T&)> answer_) : answer(std::move(answer_)) {
         QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
                 timer.stop();
                 answer(*dialog);
             }
@@ -44,7 +45,7 @@ public:
     }
 
 private:
-    std::function<void(QFileDialog&)> answer;
+    std::function<void(T&)> answer;
     QTimer timer;
 };
 
@@ -76,7 +77,7 @@ TEST_F(ImageOutput, ExportWritesTheChosenFilterAtTheExportFactor) {
     CurrentPreferences.ExportFactor = 2;
     const QString typed = dir.filePath(QStringLiteral("scan"));
     QString title;
-    const FileDialogAnswer answer([&](QFileDialog& dialog) {
+    const DialogAnswer<QFileDialog> answer([&](QFileDialog& dialog) {
         title = dialog.windowTitle();
         dialog.selectNameFilter(ImageFilterText(2));
         dialog.setDirectory(dir.path());
@@ -112,6 +113,28 @@ TEST_F(ImageOutput, CopyPutsTheViewOnTheClipboard) {
     QApplication::clipboard()->clear();
     EXPECT_TRUE(App().MainFrame()->OnCommand(cmd::EditCopy));
     EXPECT_EQ(QApplication::clipboard()->image().size(), ClientSize());
+}
+
+TEST_F(ImageOutput, PreviewShowsTheFrameOnThePage) {
+    QImage shown;
+    const DialogAnswer<QPrintPreviewDialog> answer([&](QPrintPreviewDialog& dialog) {
+        QTest::qWait(500);
+        shown = dialog.grab().toImage();
+        dialog.reject();
+    });
+    EXPECT_TRUE(App().MainFrame()->OnCommand(cmd::PrintPreview));
+    ASSERT_FALSE(shown.isNull());
+    shown.save(QStringLiteral(QT_TESTCASE_BUILDDIR "/print_preview.png"));
+    // The surface's colours appear on the previewed page.
+    int coloured = 0;
+    for (int y = 0; y < shown.height(); y += 2) {
+        for (int x = 0; x < shown.width(); x += 2) {
+            const QColor c = shown.pixelColor(x, y);
+            coloured +=
+                std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 60;
+        }
+    }
+    EXPECT_GT(coloured, 500);
 }
 
 TEST_F(ImageOutput, PrintsToAPdfFile) {
