@@ -24,8 +24,15 @@ void LimitPdfResolution(QPrinter& printer) {
 
 CViewPrinter::CViewPrinter(const ViewController& controller_) : controller(controller_) {}
 
+QPrinter& CViewPrinter::Printer() {
+    if (!printer) {
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *printer;
+}
+
 bool CViewPrinter::Print(QWidget* parent) {
-    QPrintDialog dialog(&printer, parent);
+    QPrintDialog dialog(&Printer(), parent);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
@@ -33,20 +40,20 @@ bool CViewPrinter::Print(QWidget* parent) {
 }
 
 bool CViewPrinter::PrintDirect() {
-    LimitPdfResolution(printer);
-    return PrintTo(printer, false);
+    LimitPdfResolution(Printer());
+    return PrintTo(Printer(), false);
 }
 
 void CViewPrinter::Preview(QWidget* parent) {
-    LimitPdfResolution(printer);
-    QPrintPreviewDialog dialog(&printer, parent);
+    LimitPdfResolution(Printer());
+    QPrintPreviewDialog dialog(&Printer(), parent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [this](QPrinter* target) { PrintTo(*target, true); });
     dialog.exec();
 }
 
 void CViewPrinter::Setup(QWidget* parent) {
-    QPageSetupDialog dialog(&printer, parent);
+    QPageSetupDialog dialog(&Printer(), parent);
     dialog.exec();
 }
 

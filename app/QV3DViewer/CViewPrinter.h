@@ -4,6 +4,8 @@
 
 #include <QPrinter>
 
+#include <memory>
+
 class QWidget;
 class ViewController;
 
@@ -25,9 +27,10 @@ public:
     // and stretched onto the same area.
     bool PrintTo(QPrinter& target, bool previewing) const;
 
-    QPrinter& Printer() { return printer; }
+    // Made on first use: finding the system's printers is no work for the program's start.
+    QPrinter& Printer();
 
 private:
     const ViewController& controller;
-    QPrinter printer{QPrinter::HighResolution};
+    std::unique_ptr<QPrinter> printer;
 };
