@@ -1,9 +1,12 @@
 // The preferences command: OK replaces and saves the application's record and hands only the
 // listed fields to the open view; Cancel changes nothing.
+#include "app/QV3DViewer/CViewControls.h"
 #include "app/QV3DViewer/CommandIds.h"
 #include "app/QV3DViewer/MergeDialogPreferences.h"
+#include "ui/CColorButton.h"
 #include "ui/CPreferencesProp.h"
 #include "ui/CProfileSettings.h"
+#include "ui/CUnitEdit.h"
 
 #include "ControlBarFixture.h"
 
@@ -112,6 +115,15 @@ TEST_F(PreferencesCommand, OkSavesTheDialogRecordAndMergesOnlyTheListedFields) {
     ASSERT_TRUE(Controller().GetMainMeshParams(params));
     EXPECT_FLOAT_EQ(params.SpecularFactor, dialog.SpecularFactor);
     EXPECT_EQ(params.NaNColor, working.NaNColor);
+
+    // The bar shows the new colours and the specular factor the view now uses.
+    const CViewControls& bar = *Frame().ViewControls();
+    EXPECT_EQ(static_cast<CColorButton*>(bar.Control(CViewControls::IdBackColor))->GetColour(),
+              MakeColorRef(12, 34, 56));
+    EXPECT_EQ(static_cast<CColorButton*>(bar.Control(CViewControls::IdLightColor))->GetColour(),
+              MakeColorRef(200, 100, 50));
+    EXPECT_FLOAT_EQ(static_cast<CUnitEdit*>(bar.Control(CViewControls::IdSpecularFactor))->GetValue(),
+                    dialog.SpecularFactor * 100);
 }
 
 TEST_F(PreferencesCommand, CancelChangesNothing) {
