@@ -10,6 +10,7 @@
 #include "app/QV3DViewer/ViewController.h"
 #include "app/QV3DViewer/ViewExport.h"
 #include "app/QV3DViewer/WriteImageFile.h"
+#include "render/HeadlessPlatform.h"
 #include "render/Windows1252.h"
 
 #include <QGuiApplication>
@@ -188,6 +189,9 @@ int RunBatch(int& argc, char** argv, const BatchOptions& options) {
     case BatchOptions::run:
         break;
     }
+    // Servers and containers have no display: the batch mode shows no window, so it starts there
+    // too, and its memory contexts draw through EGL.
+    UseOffscreenPlatformWithoutDisplay();
     const QGuiApplication app(argc, argv);
     CQV3DViewerApp::SetStoreNames();
     CQV3DViewerApp::LoadPreferences();
