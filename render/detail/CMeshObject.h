@@ -62,7 +62,8 @@ private:
     bool MakeBuiltContextCurrent() const;
     // Model positions and colours of every point, for the exports; false for an empty path or a
     // mesh that was never drawn.
-    bool ExportArrays(const std::string& path, std::vector<float>& positions, std::vector<float>& colors,
+    using ExportBuffer = std::unique_ptr<float[]>;
+    bool ExportArrays(const std::string& path, ExportBuffer& positions, ExportBuffer& colors,
                       std::string* error);
 
     int dataColumns = 0;

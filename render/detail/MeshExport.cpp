@@ -5,10 +5,11 @@
 #include "render/detail/MeshGeometry.h"
 #include "render/detail/SolidTriangles.h"
 
+#include <algorithm>
 #include <cmath>
 
-bool CMeshObject::ExportArrays(const std::string& path, std::vector<float>& positions,
-                               std::vector<float>& colors, std::string* error) {
+bool CMeshObject::ExportArrays(const std::string& path, ExportBuffer& positions, ExportBuffer& colors,
+                               std::string* error) {
     const char* refusal = path.empty()             ? "no file name"
                           : lastContext == nullptr ? "the surface has not been drawn yet"
                                                    : nullptr;
@@ -20,35 +21,39 @@ bool CMeshObject::ExportArrays(const std::string& path, std::vector<float>& posi
     if (ValidOverlay() == nullptr)
         overlay = nullptr;
     const std::size_t points = PointCount();
-    positions.assign(points * kVertexFloats, 0.0f);
-    colors.assign(points * kColorFloats, 0.0f);
-    ComputeVertices(params, heights.data(), 0, params.Rows, positions.data());
+    // Both arrays are filled below before anything reads them, so they skip the zero fill: on a
+    // large grid that pass over tens of megabytes costs as much as encoding the facets.
+    positions = std::make_unique_for_overwrite<float[]>(points * kVertexFloats);
+    colors = std::make_unique_for_overwrite<float[]>(points * kColorFloats);
+    ComputeVertices(params, heights.data(), 0, params.Rows, positions.get());
     for (std::size_t i = 0; i < points; ++i) {
         float& z = positions[i * kVertexFloats + 2];
         if (std::isnan(z))
             z = 0.0f;
     }
     const MeshColorSource source = ColorSource();
-    if (source.Table != nullptr)
+    if (source.Table != nullptr && !source.Table->empty())
         ComputeColors(source.Heights, points, source.ZOffset, source.ZRange, source.NaNColor, *source.Table,
-                      colors.data());
+                      colors.get());
+    else
+        std::fill_n(colors.get(), points * kColorFloats, 0.0f);
     return true;
 }
 
 bool CMeshObject::WriteSTL(const std::string& path, bool withColor, std::string* error) {
-    std::vector<float> positions;
-    std::vector<float> colors;
+    ExportBuffer positions;
+    ExportBuffer colors;
     if (!ExportArrays(path, positions, colors, error))
         return false;
-    return WriteStlFile(path.c_str(), params.Columns, params.Rows, positions.data(), colors.data(), withColor,
+    return WriteStlFile(path.c_str(), params.Columns, params.Rows, positions.get(), colors.get(), withColor,
                         error);
 }
 
 bool CMeshObject::WriteVRML(const std::string& path, bool withColor, std::string* error) {
-    std::vector<float> positions;
-    std::vector<float> colors;
+    ExportBuffer positions;
+    ExportBuffer colors;
     if (!ExportArrays(path, positions, colors, error))
         return false;
-    return WriteVrmlFile(path.c_str(), params.Columns, params.Rows, positions.data(), colors.data(),
-                         withColor, error);
+    return WriteVrmlFile(path.c_str(), params.Columns, params.Rows, positions.get(), colors.get(), withColor,
+                         error);
 }
