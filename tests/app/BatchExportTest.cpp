@@ -122,6 +122,7 @@ TEST_F(BatchExport, SolidsAndIgorTextOfTheChosenChannel) {
 
     const std::string stl = ReadAll(Out("surface.stl"));
     ASSERT_GE(stl.size(), 84u);
+    EXPECT_EQ(stl.substr(0, 80), std::string(80, ' '));
     std::uint32_t count = 0;
     std::memcpy(&count, stl.data() + 80, 4);
     EXPECT_EQ(stl.size(), 84u + 50u * count);
