@@ -25,8 +25,6 @@ public:
     void SetPos(int position);
     int GetPos() const { return position; }
     void SetAccel(std::vector<Accel> table);
-    // The step for an arrow held `milliseconds` long.
-    int StepAfter(qint64 milliseconds) const;
     // One user step in a direction (+1 up, -1 down) after the arrow was held `milliseconds`.
     void StepBy(int direction, qint64 milliseconds);
 
@@ -36,6 +34,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The step for an arrow held `milliseconds` long.
+    int StepAfter(qint64 milliseconds) const;
     QToolButton* AddArrow(Qt::ArrowType arrow, int direction);
 
     QWidget* buddy;

@@ -78,7 +78,6 @@ public:
     // The view stores itself here once its first image is shown, and calls ResetForImage after
     // every new image and every channel change.
     void AttachView(CQV3DViewerView* view);
-    CQV3DViewerView* AttachedView() const { return view; }
     void ResetForImage();
     // Shows the mode's view-state fields; also the controller's change hook during drags.
     void RefreshPositions();
@@ -145,7 +144,6 @@ private:
     void SpecularStep(int percent);
     void ShowSpecular(int percent);
     void OnSwitch(int id);
-    void OnAbsoluteZ();
     void OnClipMode();
     void OnUnitEditCommit(int id);
 

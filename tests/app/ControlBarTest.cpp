@@ -154,6 +154,10 @@ TEST_F(ControlBar, EachControlChangesItsField) {
          0.25},
         {"specular edit 150", [] { Type(Bar::IdSpecularFactor, "150"); },
          [] { return Prefs().SpecularFactor; }, 1.0},
+        {"specular spin follows the edit", [] { Type(Bar::IdSpecularFactor, "150"); },
+         [] { return Get<CSpinButtonCtrl>(Bar::IdSpecularSpin)->GetPos(); }, 100},
+        {"specular edit takes digits only", [] { Type(Bar::IdSpecularFactor, "1a5"); },
+         [] { return Prefs().SpecularFactor; }, 0.15},
         {"specular spin up", [] { Get<CSpinButtonCtrl>(Bar::IdSpecularSpin)->StepBy(+1, 0); },
          [] { return Prefs().SpecularFactor; }, 0.51},
         {"spin held 2 s", [] { Get<CSpinButtonCtrl>(Bar::IdSpecularSpin)->StepBy(+1, 2000); },
@@ -211,6 +215,7 @@ TEST_F(ControlBar, AMovedSliderChangesOnlyItsOwnQuantity) {
     auto* offset = Get<CMeasureSliderCtrl>(Bar::IdMainOffsetSlider);
     offset->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_EQ(Mesh().ZRange, before.ZRange);
+    EXPECT_FLOAT_EQ(offset->Scale().minValue, before.ZOffset + before.ZRange / 2 - 1.5f * before.ZRange);
     EXPECT_NEAR(Mesh().ZOffset + Mesh().ZRange / 2, before.ZOffset + before.ZRange / 2 + 0.3 * before.ZRange,
                 before.ZRange * 1e-4);
     // Moving the range keeps the slider's ends until it is let go, then re-centres both sliders.
