@@ -36,36 +36,39 @@ STDMETHODIMP CIBWExtractor::GetColumnInfo(DWORD index, SHCOLUMNINFO* info) {
     if (!info) {
         return E_POINTER;
     }
-    const ColumnSpec& column = *ColumnAt(static_cast<int>(index));
-    *info = SHCOLUMNINFO{};
-    info->scid.fmtid = kColumnFormatId;
-    info->scid.pid = index;
-    info->vt = VT_LPSTR;
-    info->fmt = column.alignRight ? LVCFMT_RIGHT : LVCFMT_LEFT;
-    info->cChars = static_cast<UINT>(column.widthChars);
-    info->csFlags = SHCOLSTATE_TYPE_STR;
-    char title[81] = {};
-    char description[129] = {};
-    LoadStringA(ModuleInstance(), static_cast<UINT>(column.titleId), title, sizeof(title));
-    LoadStringA(ModuleInstance(), static_cast<UINT>(column.descriptionId), description, sizeof(description));
-    MultiByteToWideChar(CP_THREAD_ACP, 0, title, -1, info->wszTitle, MAX_COLUMN_NAME_LEN);
-    info->wszTitle[MAX_COLUMN_NAME_LEN - 1] = L'\0';
-    MultiByteToWideChar(CP_THREAD_ACP, 0, description, -1, info->wszDescription, MAX_COLUMN_DESC_LEN);
-    info->wszDescription[MAX_COLUMN_DESC_LEN - 1] = L'\0';
-    return S_OK;
+    return GuardedCall([&] {
+        const ColumnSpec& column = *ColumnAt(static_cast<int>(index));
+        *info = SHCOLUMNINFO{};
+        info->scid.fmtid = kColumnFormatId;
+        info->scid.pid = index;
+        info->vt = VT_LPSTR;
+        info->fmt = column.alignRight ? LVCFMT_RIGHT : LVCFMT_LEFT;
+        info->cChars = static_cast<UINT>(column.widthChars);
+        info->csFlags = SHCOLSTATE_TYPE_STR;
+        char title[81] = {};
+        char description[129] = {};
+        LoadStringA(ModuleInstance(), static_cast<UINT>(column.titleId), title, sizeof(title));
+        LoadStringA(ModuleInstance(), static_cast<UINT>(column.descriptionId), description,
+                    sizeof(description));
+        MultiByteToWideChar(CP_THREAD_ACP, 0, title, -1, info->wszTitle, MAX_COLUMN_NAME_LEN);
+        info->wszTitle[MAX_COLUMN_NAME_LEN - 1] = L'\0';
+        MultiByteToWideChar(CP_THREAD_ACP, 0, description, -1, info->wszDescription, MAX_COLUMN_DESC_LEN);
+        info->wszDescription[MAX_COLUMN_DESC_LEN - 1] = L'\0';
+        return S_OK;
+    });
 }
 
 STDMETHODIMP CIBWExtractor::GetItemData(LPCSHCOLUMNID column, LPCSHCOLUMNDATA data, VARIANT* value) {
-    if (!data || !data->pwszExt || lstrcmpiA(ToAnsi(data->pwszExt).c_str(), ".ibw") != 0) {
-        return S_FALSE;
-    }
-    if (!column || !value) {
-        return E_POINTER;
-    }
-    if (!IsEqualGUID(column->fmtid, kColumnFormatId) || column->pid >= static_cast<DWORD>(kColumnCount)) {
-        return S_FALSE;
-    }
     return GuardedCall([&]() -> HRESULT {
+        if (!data || !data->pwszExt || lstrcmpiA(ToAnsi(data->pwszExt).c_str(), ".ibw") != 0) {
+            return S_FALSE;
+        }
+        if (!column || !value) {
+            return E_POINTER;
+        }
+        if (!IsEqualGUID(column->fmtid, kColumnFormatId) || column->pid >= static_cast<DWORD>(kColumnCount)) {
+            return S_FALSE;
+        }
         const ColumnSpec& columnSpec = *ColumnAt(static_cast<int>(column->pid));
         std::string text;
         if (columnSpec.format == ColumnFormat::ChannelCount) {

@@ -2,9 +2,16 @@
 #include "shellext/win/CIBWExtractor.h"
 
 #include "shellext/win/CIBWThumbnail.h"
+#include "shellext/win/CreatePaletteDib.h"
 #include "shellext/win/DefaultIcon.h"
 #include "shellext/win/FileKind.h"
 #include "shellext/win/GuardedCall.h"
+#include "shellext/win/MakeIcon.h"
+
+#include "shellext/CQVDFReader.h"
+
+#include <filesystem>
+#include <functional>
 
 STDMETHODIMP CIBWExtractor::GetIconLocation(UINT, PSTR, UINT, int*, UINT* resultFlags) {
     if (resultFlags) {
@@ -23,13 +30,26 @@ STDMETHODIMP CIBWExtractor::Extract(PCSTR, UINT, HICON* large, HICON* small, UIN
     return GuardedCall([&]() -> HRESULT {
         const int largeSide = static_cast<int>(LOWORD(iconSize));
         const int smallSide = static_cast<int>(HIWORD(iconSize));
+        // The icon of channel or image 0 at a side, from whichever source the file kind has.
+        std::function<HICON(int)> iconAt;
         CIBWThumbnail thumbnail;
-        bool usable = false;
-        if (FileKind(m_path) == kFileKindIBW) {
+        CQVDFReader reader;
+        const int kind = FileKind(m_path);
+        if (kind == kFileKindIBW) {
             thumbnail.Open(m_path);
-            usable = thumbnail.IsUsable();
+            if (thumbnail.IsUsable()) {
+                iconAt = [&](int side) { return thumbnail.GetIcon(0, ThumbnailSize{side, side}); };
+            }
+        } else if (kind == kFileKindQVDF) {
+            reader.Open(std::filesystem::path(m_path));
+            if (reader.HasThumbnail()) {
+                iconAt = [&](int side) {
+                    return MakeIcon(
+                        CreatePaletteDib(reader.GetThumbnailBitmap(0, ThumbnailSize{side, side})));
+                };
+            }
         }
-        if (!usable) {
+        if (!iconAt) {
             // Each caller slot gets its own handle: the shell destroys both.
             if (large) {
                 *large = ExtractDefaultIcon();
@@ -39,8 +59,8 @@ STDMETHODIMP CIBWExtractor::Extract(PCSTR, UINT, HICON* large, HICON* small, UIN
             }
             return S_OK;
         }
-        HICON smallIcon = small ? thumbnail.GetIcon(0, ThumbnailSize{smallSide, smallSide}) : nullptr;
-        HICON largeIcon = large ? thumbnail.GetIcon(0, ThumbnailSize{largeSide, largeSide}) : nullptr;
+        HICON smallIcon = small ? iconAt(smallSide) : nullptr;
+        HICON largeIcon = large ? iconAt(largeSide) : nullptr;
         if (small) {
             *small = smallIcon;
         }

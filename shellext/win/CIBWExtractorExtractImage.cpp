@@ -5,13 +5,15 @@
 #include "shellext/win/GuardedCall.h"
 
 STDMETHODIMP CIBWExtractor::GetLocation(LPWSTR, DWORD, DWORD*, const SIZE* size, DWORD, DWORD* flags) {
-    DWORD given = flags ? *flags : 0;
-    if (size && (given & IEIFLAG_ORIGSIZE)) {
-        m_thumbnailSize = *size;
-    } else {
-        m_thumbnailSize = SIZE{0, 0};
-    }
-    return (given & IEIFLAG_ASYNC) ? E_PENDING : S_OK;
+    return GuardedCall([&] {
+        DWORD given = flags ? *flags : 0;
+        if (size && (given & IEIFLAG_ORIGSIZE)) {
+            m_thumbnailSize = *size;
+        } else {
+            m_thumbnailSize = SIZE{0, 0};
+        }
+        return (given & IEIFLAG_ASYNC) ? E_PENDING : S_OK;
+    });
 }
 
 STDMETHODIMP CIBWExtractor::Extract(HBITMAP* bitmap) {

@@ -3,15 +3,20 @@
 #include "shellext/win/AnsiText.h"
 #include "shellext/win/CIBWExtractor.h"
 #include "shellext/win/CIBWThumbnail.h"
+#include "shellext/win/CreatePaletteDib.h"
 #include "shellext/win/FileKind.h"
 #include "shellext/win/ResourceIds.h"
 
+#include "shellext/CQVDFReader.h"
 #include "shellext/ChannelListNames.h"
 
 #include <commctrl.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -19,21 +24,18 @@ ThumbnailSize PreviewSize(const PropertyPageState& state) {
     return ThumbnailSize{state.previewSize.cx, state.previewSize.cy};
 }
 
-void FillChannelList(HWND window, const CIBWPreview& preview) {
+void FillChannelList(HWND window, const std::vector<std::string>& names) {
     HWND combo = GetDlgItem(window, IDC_CHANNEL_COMBO);
-    for (int i = 0; i < preview.GetChannelCount(); ++i) {
-        std::string name = ChannelListName(preview, i);
-        if (!name.empty()) {
-            LRESULT position = SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-            if (position >= 0) {
-                SendMessageA(combo, CB_SETITEMDATA, static_cast<WPARAM>(position), 0);
-            }
+    for (const std::string& name : names) {
+        LRESULT position = SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        if (position >= 0) {
+            SendMessageA(combo, CB_SETITEMDATA, static_cast<WPARAM>(position), 0);
         }
     }
     SendMessageA(combo, CB_SETCURSEL, 0, 0);
 }
 
-void FillNoteList(HWND window, const CIBWNote& note) {
+void FillNoteList(HWND window, const std::vector<std::pair<std::string, std::string>>& pairs) {
     HWND list = GetDlgItem(window, IDC_NOTE_LIST);
     RECT client{};
     GetClientRect(list, &client);
@@ -48,7 +50,7 @@ void FillNoteList(HWND window, const CIBWNote& note) {
         SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&column));
     }
     int row = 0;
-    for (const auto& [key, value] : note.pairs) {
+    for (const auto& [key, value] : pairs) {
         LVITEMA item{};
         item.mask = LVIF_TEXT;
         item.iItem = row;
@@ -65,26 +67,38 @@ void FillNoteList(HWND window, const CIBWNote& note) {
     }
 }
 
+// The shown picture of a channel or image at the preview area's size, none for other files.
+HBITMAP ChannelBitmap(const PropertyPageState& state, int kind, int channel) {
+    if (kind == kFileKindIBW) {
+        CIBWThumbnail thumbnail(state.path);
+        return thumbnail.GetBitmap(channel, PreviewSize(state));
+    }
+    if (kind == kFileKindQVDF) {
+        CQVDFReader reader(std::filesystem::path(state.path));
+        return CreatePaletteDib(reader.GetThumbnailBitmap(channel, PreviewSize(state)));
+    }
+    return nullptr;
+}
+
 void InitialisePage(PropertyPageState& state) {
     const int kind = FileKind(state.path);
-    CIBWThumbnail thumbnail;
-    HWND preview = GetDlgItem(state.window, IDC_PREVIEW);
-    if (kind == kFileKindIBW) {
-        thumbnail.Open(state.path);
-    }
-    if (preview) {
+    if (HWND preview = GetDlgItem(state.window, IDC_PREVIEW)) {
         RECT client{};
         GetClientRect(preview, &client);
         state.previewSize = SIZE{client.right - client.left, client.bottom - client.top};
-        if (kind == kFileKindIBW) {
-            state.bitmap = thumbnail.GetBitmap(0, PreviewSize(state));
-        }
+        state.bitmap = ChannelBitmap(state, kind, 0);
     }
     if (kind == kFileKindIBW) {
-        FillChannelList(state.window, thumbnail.Preview());
+        CIBWPreview preview;
+        preview.Load(std::filesystem::path(state.path), 0);
+        FillChannelList(state.window, ChannelListNames(preview));
         if (state.note) {
-            FillNoteList(state.window, *state.note);
+            FillNoteList(state.window, state.note->pairs);
         }
+    } else if (kind == kFileKindQVDF) {
+        CQVDFReader reader(std::filesystem::path(state.path));
+        FillChannelList(state.window, ChannelListNames(reader));
+        FillNoteList(state.window, reader.GetNotes());
     }
 }
 
@@ -97,10 +111,7 @@ void SelectChannel(PropertyPageState& state) {
         DeleteObject(state.bitmap);
         state.bitmap = nullptr;
     }
-    if (FileKind(state.path) == kFileKindIBW) {
-        CIBWThumbnail thumbnail(state.path);
-        state.bitmap = thumbnail.GetBitmap(static_cast<int>(position), PreviewSize(state));
-    }
+    state.bitmap = ChannelBitmap(state, FileKind(state.path), static_cast<int>(position));
     InvalidateRect(state.window, nullptr, FALSE);
 }
 

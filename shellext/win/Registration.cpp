@@ -99,8 +99,14 @@ HRESULT UnregisterServer() {
             RegDeleteKeyW(entry->root, entry->key.c_str());
         }
     }
+    // A library that is not registered leaves the machine as asked; systems differ in the error
+    // UnRegisterTypeLib gives for it, so look first.
+    BSTR registeredPath = nullptr;
+    if (FAILED(QueryPathOfRegTypeLib(LIBID_IBWINFOLib, 1, 0, LANG_NEUTRAL, &registeredPath))) {
+        return S_OK;
+    }
+    SysFreeString(registeredPath);
     HRESULT hr = UnRegisterTypeLib(LIBID_IBWINFOLib, 1, 0, LANG_NEUTRAL, ThisSysKind());
-    // Removing a library that is not registered leaves the machine as asked.
     if (hr == TYPE_E_REGISTRYACCESS || hr == TYPE_E_LIBNOTREGISTERED) {
         return S_OK;
     }
