@@ -1,0 +1,79 @@
+#include "tests/shellext_win/DibPixels.h"
+
+#include "shellext/CIBWPreview.h"
+#include "shellext/CQVDFReader.h"
+#include "shellext/RenderForcePlot.h"
+
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+
+std::optional<PaletteBitmap> ReadDib(HBITMAP bitmap) {
+    DIBSECTION section{};
+    if (!bitmap || GetObjectW(bitmap, sizeof(section), &section) != sizeof(section) ||
+        section.dsBmih.biBitCount != 8 || section.dsBmih.biHeight <= 0 || !section.dsBm.bmBits) {
+        return std::nullopt;
+    }
+    PaletteBitmap out;
+    out.width = section.dsBmih.biWidth;
+    out.height = section.dsBmih.biHeight;
+    out.rowLength = section.dsBm.bmWidthBytes;
+    const auto* bits = static_cast<const std::uint8_t*>(section.dsBm.bmBits);
+    out.pixels.assign(bits,
+                      bits + static_cast<std::size_t>(out.rowLength) * static_cast<std::size_t>(out.height));
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RGBQUAD colours[256] = {};
+    UINT count = GetDIBColorTable(dc, 0, 256, colours);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    if (count != 256) {
+        return std::nullopt;
+    }
+    std::memcpy(out.palette.data(), colours, sizeof(colours));
+    return out;
+}
+
+std::optional<PaletteBitmap> CorePicture(const std::wstring& path, int channel, ThumbnailSize size) {
+    if (path.ends_with(L".qvdf")) {
+        return CQVDFReader(std::filesystem::path(path)).GetThumbnailBitmap(channel, size);
+    }
+    CIBWPreview preview;
+    preview.Load(std::filesystem::path(path), channel);
+    const auto& descriptor = preview.GetDescriptor();
+    if (!descriptor || preview.GetLoadedChannel() != channel) {
+        return std::nullopt;
+    }
+    const auto index = static_cast<std::size_t>(channel);
+    if (descriptor->kind == kIBWPreviewImage && index < descriptor->imageChannels.size()) {
+        const IBWImagePreview& record = descriptor->imageChannels[index];
+        return RenderPreviewImage(static_cast<std::int16_t>(record.width),
+                                  static_cast<std::int16_t>(record.height), record.data, size);
+    }
+    if (descriptor->kind == kIBWPreviewForce && index < descriptor->forceChannels.size()) {
+        return RenderForcePlot(descriptor->forceChannels[index], size);
+    }
+    return std::nullopt;
+}
+
+bool SamePicture(const PaletteBitmap& actual, const PaletteBitmap& expected, std::string* why) {
+    if (actual.width != expected.width || actual.height != expected.height) {
+        *why = "size " + std::to_string(actual.width) + " x " + std::to_string(actual.height) +
+               ", expected " + std::to_string(expected.width) + " x " + std::to_string(expected.height);
+        return false;
+    }
+    if (actual.palette != expected.palette) {
+        *why = "palette differs";
+        return false;
+    }
+    for (std::int32_t y = 0; y < actual.height; ++y) {
+        for (std::int32_t x = 0; x < actual.width; ++x) {
+            if (actual.At(x, y) != expected.At(x, y)) {
+                *why = "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") is " +
+                       std::to_string(actual.At(x, y)) + ", expected " + std::to_string(expected.At(x, y));
+                return false;
+            }
+        }
+    }
+    return true;
+}
