@@ -32,3 +32,5 @@ int ReadIBWDimLabels(std::FILE* file, IBWDimLabels* labels);
 int ReadIBWTrailerKind(std::FILE* file);
 std::uint16_t IBWChecksum(const void* bytes, std::int64_t byteCount, int needSwap, int start);
 void SwapUnitBytes(void* buffer, int unitSize, std::int64_t unitCount);
+// Copies unitCount units from one buffer to another (or the same), reversing each unit's bytes.
+void CopySwappedUnits(const void* from, void* to, int unitSize, std::int64_t unitCount);
