@@ -115,7 +115,8 @@ bool SafeFileWriter::Open() {
     finalPath = path.string();
     for (int attempt = 0; attempt < kCreateAttempts && descriptor < 0; ++attempt) {
         // Hidden, and in the same folder so the final rename never crosses file systems.
-        const std::string name = "." + path.filename().string() + "." + RandomSuffix() + ".tmp";
+        std::string name = ".";
+        name.append(path.filename().string()).append(".").append(RandomSuffix()).append(".tmp");
         temporary = (path.parent_path() / name).string();
         descriptor = CreateExclusive(temporary);
         if (descriptor < 0 && errno != EEXIST) {

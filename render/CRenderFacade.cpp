@@ -143,6 +143,9 @@ std::vector<std::uint8_t> CRenderFacade::RenderToDib(RenderHandle handle, int wi
     std::vector<std::uint8_t> dib = MakeDibBuffer(width, height, infoHeaderOnly);
     context->Engine()->Attach(context);
     context->Engine()->Render(width, height, dib.data() + DibPixelOffset(infoHeaderOnly));
+    // A block of unread pixels would pass for a picture and be saved as one.
+    if (width > 0 && height > 0 && !context->Engine()->ReadBack())
+        return {};
     return dib;
 }
 

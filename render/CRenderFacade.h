@@ -36,7 +36,8 @@ public:
     void UnshareScene(RenderHandle context);
     void DrawContext(RenderHandle context, int width, int height);
     // A bottom-up 24-bit DIB: 14-byte file header unless `infoHeaderOnly`, 40-byte info
-    // header, rows of width x 3 bytes rounded up to 4. Empty when the context is invalid.
+    // header, rows of width x 3 bytes rounded up to 4. Empty when the context is invalid or no
+    // frame could be read back (the context cannot be made current, the frame buffer is too big).
     std::vector<std::uint8_t> RenderToDib(RenderHandle context, int width, int height, bool infoHeaderOnly);
 
     // Meshes.

@@ -3,7 +3,6 @@
 // commands.
 #pragma once
 
-#include "app/QV3DViewer/PrintLayout.h"
 #include "app/QV3DViewer/ViewController.h"
 
 #include <QWidget>
@@ -39,8 +38,6 @@ private:
 
     ViewController controller;
     int pressButton = 0;
-    bool previewing = false;
-    PixelRect printRect;
 
     CQV3DViewerDoc* document;
     CMainFrame* frame;

@@ -75,6 +75,7 @@ void CDrawEngineBase::EndFrame() {
 }
 
 bool CDrawEngineBase::Render(int width, int height, std::uint8_t* readBack) {
+    readBackDone = false;
     if (context == nullptr)
         return false;
     if (!initialised) {
@@ -93,6 +94,7 @@ bool CDrawEngineBase::Render(int width, int height, std::uint8_t* readBack) {
         glReadBuffer(DrawTarget());
         glPixelStorei(GL_PACK_ALIGNMENT, 4);
         glReadPixels(0, 0, width, height, GL_BGR, GL_UNSIGNED_BYTE, readBack);
+        readBackDone = true;
     }
     EndFrame();
     return drawn;

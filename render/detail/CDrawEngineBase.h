@@ -28,6 +28,9 @@ public:
     // One frame; `readBack`, when given, receives the bottom-up BGR rows (stride rounded to 4)
     // before the buffers are swapped. False when nothing was drawn.
     bool Render(int width, int height, std::uint8_t* readBack = nullptr);
+    // Whether the last Render read pixels back: false when the context could not be made
+    // current or the frame buffer could not be made, and the rows were left untouched.
+    bool ReadBack() const { return readBackDone; }
 
 protected:
     // The colour buffer frames draw into and are read back from.
@@ -42,4 +45,5 @@ private:
 
     CFrameBuffer frameBuffer;
     bool frameReady = false;
+    bool readBackDone = false;
 };

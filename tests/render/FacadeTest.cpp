@@ -97,6 +97,15 @@ TEST_F(FacadeTest, OnlyTheFirstMeshOfASceneIsDrawn) {
     EXPECT_EQ(c.b, 0);
 }
 
+TEST_F(FacadeTest, RenderToDibIsEmptyWhenNoFrameCanBeRead) {
+    // Wider than any frame buffer GL offers: nothing is drawn, so there is no picture.
+    RenderHandle memory = facade.CreateMemoryContext(nullptr, nullptr);
+    ASSERT_NE(memory, nullptr);
+    EXPECT_TRUE(facade.RenderToDib(memory, 1 << 20, 1, true).empty());
+    EXPECT_FALSE(facade.RenderToDib(memory, 4, 4, true).empty());
+    facade.ReleaseContext(memory);
+}
+
 TEST_F(FacadeTest, RenderToDibPixelsFollowTheHeaders) {
     LookFromAbove(context, ColorRGBA{200, 100, 50, 255});
     for (const bool infoOnly : {true, false}) {
