@@ -40,7 +40,7 @@ TEST(Sample, OpensWithFourLayersAndItsNote) {
     }
     EXPECT_EQ(nans, 60);
     EXPECT_EQ(reader.GetNoteValue("ScanSize"), "5e-06");
-    EXPECT_EQ(reader.GetNoteValue("ImagingMode"), "AC Mode");
+    EXPECT_EQ(reader.GetNoteValue("ImagingMode"), "1"); // the instrument writes 1 for AC mode
     EXPECT_EQ(reader.GetNoteValue("ColorMap 0"), "VioletOrangeYellow");
     EXPECT_EQ(reader.GetNoteValue("Display Range 2"), "20");
 }

@@ -112,7 +112,7 @@ ibwgen::WaveSpec SampleWave() {
 
     waveSpec.note =
         "ScanSize: 5e-06\rFastScanSize: 5e-06\rSlowScanSize: 5e-06\rScanRate: 1\rScanPoints: 512\r"
-        "ScanLines: 512\rScanAngle: 0\rImagingMode: AC Mode\rScanDown: 0\rSetpoint: 0.8\r"
+        "ScanLines: 512\rScanAngle: 0\rImagingMode: 1\rScanDown: 0\rSetpoint: 0.8\r"
         "DriveAmplitude: 0.12\rTime: 10:42:17\r"
         "Display Range 0: 7e-08\rDisplay Offset 0: 5e-09\rColorMap 0: VioletOrangeYellow\r"
         "Display Range 1: 8e-09\rDisplay Offset 1: 0\rColorMap 1: Grays256\r"
