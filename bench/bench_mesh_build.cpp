@@ -1,5 +1,6 @@
 // Building the drawable copy of a mesh (vertices, normals, colours) in ns per point, against a
 // plain pass that allocates and writes the same bytes. One core, best of several runs.
+#include "bench/BenchRow.h"
 #include "render/detail/CVideoMemoryMeshData.h"
 #include "render/detail/MeshGeometry.h"
 
@@ -7,6 +8,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
@@ -89,6 +91,10 @@ int main() {
                     "ns/point, ratio %.2f (checksum %.1f)\n",
                     n, n, build * 1e9 / points, plain * 1e9 / points, build / plain,
                     static_cast<double>(sink));
+        const std::string grid = std::to_string(n) + "^2";
+        PrintBenchRow("mesh build ns/point, " + grid, build * 1e9 / points, "ns", "<=", 15, "");
+        PrintBenchRow("mesh build vs bare write pass, " + grid, build / plain, "x", "<=", 3,
+                      std::to_string(static_cast<int>(plain * 1e9 / points + 0.5)) + " ns/point bare");
     }
     return 0;
 }

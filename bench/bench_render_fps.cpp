@@ -1,6 +1,7 @@
 // Frames per second of a lit 1024 x 1024 mesh at 1024 x 768, in a memory context (client
 // arrays) and a window context (buffer objects when offered). Needs a display: run it under
 // xvfb-run for Mesa's software renderer.
+#include "bench/BenchRow.h"
 #include "render/CRenderFacade.h"
 
 #include <QGuiApplication>
@@ -59,8 +60,10 @@ int main(int argc, char** argv) {
     facade.SetColorTable(8, grays.data(), 256);
     facade.SetMeshColorTable(mesh, 8, true);
 
-    std::printf("frame rate, 1024 x 1024 mesh at 1024 x 768, memory context: %.2f fps\n",
-                FramesPerSecond(facade, memory, mesh));
+    const double memoryFps = FramesPerSecond(facade, memory, mesh);
+    std::printf("frame rate, 1024 x 1024 mesh at 1024 x 768, memory context: %.2f fps\n", memoryFps);
+    PrintBenchRow("frame time, 1024^2 mesh, software renderer", 1000 / memoryFps, "ms", "-", 0,
+                  "memory context, 1024 x 768");
     QWindow window;
     window.resize(1024, 768);
     window.setSurfaceType(QSurface::OpenGLSurface);
