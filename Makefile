@@ -4,11 +4,12 @@
 BUILD        ?= build
 BUILD_FUZZ   ?= build-fuzz
 BUILD_BENCH  ?= build-bench
+BUILD_ASAN   ?= build-asan
 BUILD_TYPE   ?= RelWithDebInfo
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS  ?=
 
-.PHONY: deps configure build run test fuzz bench
+.PHONY: deps configure build run test test-asan fuzz bench
 
 deps:
 	./scripts/install-deps.sh
@@ -25,6 +26,17 @@ run: build
 # GL tests need a display: the whole suite runs inside one virtual X server.
 test: build
 	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir $(BUILD) --output-on-failure -j2 --timeout 300
+
+# The whole suite built with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer; the
+# suppressions file names the only leaks allowed, memory that system libraries keep until exit.
+test-asan: deps
+	cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_SANITIZE=ON \
+	    -DQV_BUILD_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD_ASAN)
+	ASAN_OPTIONS=detect_leaks=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
+	    xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir $(BUILD_ASAN) --output-on-failure -j2 --timeout 600
 
 # The Debian package of the normal build: $(BUILD)/vistrel-light_VERSION_ARCH.deb, its Depends
 # from dpkg-shlibdeps.
@@ -58,10 +70,8 @@ fuzz: deps
 	./tests/fuzz/run-fuzzers.sh $(BUILD_FUZZ) $(FUZZ_SECONDS)
 
 # Every benchmark executable (bench_NAME) of a Release build runs in turn, inside a virtual X
-# server for the ones that draw.
+# server for the ones that draw; one table of their figures and goals follows.
 bench: deps
 	cmake -S . -B $(BUILD_BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQV_BUILD_TESTS=OFF $(CMAKE_FLAGS)
 	cmake --build $(BUILD_BENCH)
-	set -e; for b in $$(find $(BUILD_BENCH)/bench -type f -name 'bench_*' -perm -u+x | sort); do \
-	    echo "== $$b"; xvfb-run -a $$b; \
-	done
+	./bench/bench-table.sh $(BUILD_BENCH)
