@@ -1,9 +1,10 @@
-// truncation_sweep [--full] --work DIR --tool "PROGRAM ARG..." ... [FILE...]: opens damaged copies
-// of every fixture kind (written into DIR; a few of them when sampled) and of each FILE with each tool, one
-// process per run. In a tool's arguments {} stands for the damaged file and {out} for an output path in DIR.
-// Every run must succeed, or fail with a message on standard error; it must not end by a signal or a
-// sanitizer report, outlast the time bound, or take more peak memory than a small multiple of the
-// file over the tool's own baseline. Prints one line per file and tool; exit 1 on any violation.
+// truncation_sweep [--full] [--files-only] --work DIR --tool "PROGRAM ARG..." ... [FILE...]: opens
+// damaged copies of every fixture kind (written into DIR; a few of them when sampled, none with
+// --files-only) and of each FILE with each tool, one process per run. In a tool's arguments {}
+// stands for the damaged file and {out} for an output path in DIR. Every run must succeed, or fail
+// with a message on standard error; it must not end by a signal or a sanitizer report, outlast the
+// time bound, or take more peak memory than a small multiple of the file over the tool's own
+// baseline. Prints one line per file and tool; exit 1 on any violation.
 #include "tests/sweep/DamageCases.h"
 #include "tests/sweep/RunTool.h"
 #include "tests/sweep/SweepFixtures.h"
@@ -174,8 +175,8 @@ bool SweepFile(Sweep* sweep, const std::string& name, const std::string& path,
 }
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: truncation_sweep [--full] --work DIR --tool \"PROGRAM ARG...\"... [FILE...]\n");
+    std::fprintf(stderr, "usage: truncation_sweep [--full] [--files-only] --work DIR --tool \"PROGRAM "
+                         "ARG...\"... [FILE...]\n");
     return 2;
 }
 
@@ -184,9 +185,12 @@ int Usage() {
 int main(int argc, char** argv) {
     Sweep sweep;
     std::vector<std::string> files;
+    bool filesOnly = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--full") == 0) {
             sweep.full = true;
+        } else if (std::strcmp(argv[i], "--files-only") == 0) {
+            filesOnly = true;
         } else if (std::strcmp(argv[i], "--work") == 0 && i + 1 < argc) {
             sweep.work = argv[++i];
         } else if (std::strcmp(argv[i], "--tool") == 0 && i + 1 < argc) {
@@ -222,7 +226,7 @@ int main(int argc, char** argv) {
 
     bool ok = true;
     for (const SweepFixture& fixture : SweepFixtures()) {
-        if (!sweep.full && !fixture.sampled) {
+        if (filesOnly || (!sweep.full && !fixture.sampled)) {
             continue;
         }
         const std::string path = (sweep.work / "fixtures" / fixture.name).string();
