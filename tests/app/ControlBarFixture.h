@@ -7,7 +7,7 @@
 #include "app/QV3DViewer/CQV3DViewerView.h"
 #include "ui/ViewerPreferences.h"
 
-#include "AppTestFiles.h"
+#include "ViewerSession.h"
 
 #include <gtest/gtest.h>
 
@@ -21,10 +21,6 @@
 #include <string>
 
 namespace apptest {
-
-inline CQV3DViewerApp& App() {
-    return *static_cast<CQV3DViewerApp*>(QCoreApplication::instance());
-}
 
 // 32 x 24 points over 3.2 x 2.4 um: a height plane rising 1 nm per column, an amplitude ripple (in
 // metres, by its name) and a phase (in degrees), so the aspect rule meets equal and different units.
@@ -96,12 +92,7 @@ inline void WithModal(const std::function<void()>& run, const std::function<void
 
 class ViewerFixture : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (App().MainFrame() == nullptr) {
-            ASSERT_TRUE(App().InitInstance(QString()));
-            ASSERT_TRUE(QTest::qWaitForWindowExposed(App().MainFrame()));
-        }
-    }
+    static void SetUpTestSuite() { StartViewerOnce(); }
     void SetUp() override {
         CurrentPreferences = DefaultPreferences;
         file = std::make_unique<TempFile>(ThreeChannelSpec());

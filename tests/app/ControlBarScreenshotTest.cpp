@@ -81,12 +81,7 @@ std::string LayoutFaults(QWidget* parent) {
 
 class ControlBarScreenshot : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (App().MainFrame() == nullptr) {
-            ASSERT_TRUE(App().InitInstance(QString()));
-            ASSERT_TRUE(QTest::qWaitForWindowExposed(App().MainFrame()));
-        }
-    }
+    static void SetUpTestSuite() { apptest::StartViewerOnce(); }
 };
 
 TEST_F(ControlBarScreenshot, MainWindowOnTheSample) {

@@ -8,7 +8,7 @@
 #include "app/QV3DViewer/CommandIds.h"
 #include "ui/CImageNote.h"
 
-#include "AppTestFiles.h"
+#include "ViewerSession.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -28,37 +28,8 @@ namespace {
 using testsupport::ReadAll;
 using testsupport::ScratchFolder;
 
-CQV3DViewerApp& App() {
-    return *static_cast<CQV3DViewerApp*>(QCoreApplication::instance());
-}
-
-// Answers the next modal window of type T while a command runs its own event loop; gives up
-// (rejecting whatever is modal) after ten seconds so a missing window fails instead of hanging.
-template <class T> class ModalAnswer {
-public:
-    explicit ModalAnswer(std::function<void(T&)> answer_) : answer(std::move(answer_)) {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* window = dynamic_cast<T*>(modal)) {
-                timer.stop();
-                answered = true;
-                answer(*window);
-            } else if (++ticks > 500) {
-                timer.stop();
-                if (auto* dialog = dynamic_cast<QDialog*>(modal)) {
-                    dialog->reject();
-                }
-            }
-        });
-        timer.start(20);
-    }
-    bool answered = false;
-
-private:
-    std::function<void(T&)> answer;
-    QTimer timer;
-    int ticks = 0;
-};
+using apptest::App;
+using apptest::ModalAnswer;
 
 // The name field of Qt's own file dialog (no platform dialog runs under the test display).
 QLineEdit& NameEdit(QFileDialog& dialog) {
@@ -67,33 +38,19 @@ QLineEdit& NameEdit(QFileDialog& dialog) {
     return *edit;
 }
 
-// 64 x 48, two channels: a tilted plane and columns of sin(0.3 i).
+// The plane with a note.
 ibwgen::WaveSpec ScanSpec() {
-    ibwgen::WaveSpec waveSpec = apptest::ImageSpec(64, 48, {"HeightRetrace", "AmplitudeRetrace"});
-    waveSpec.spacing = {1e-7, 1e-7, 1, 1};
-    for (int j = 0; j < 48; ++j) {
-        for (int i = 0; i < 64; ++i) {
-            waveSpec.values[static_cast<std::size_t>(i + j * 64)] = static_cast<float>((i + j) * 1e-9);
-            waveSpec.values[static_cast<std::size_t>(64 * 48 + i + j * 64)] =
-                std::sin(static_cast<float>(i) * 0.3f);
-        }
-    }
+    ibwgen::WaveSpec waveSpec = apptest::PlaneSpec();
     waveSpec.note = "ScanSize: 6.4e-06\rScanRate: 1 \rImagingMode: AC Mode\r";
     return waveSpec;
 }
 
 class ExportCommands : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (App().MainFrame() == nullptr) {
-            ASSERT_TRUE(App().InitInstance(QString()));
-            ASSERT_TRUE(QTest::qWaitForWindowExposed(App().MainFrame()));
-        }
-    }
+    static void SetUpTestSuite() { apptest::StartViewerOnce(); }
     void SetUp() override {
         file = std::make_unique<apptest::TempFile>(ScanSpec());
-        ASSERT_NE(App().OpenDocumentFile(QString::fromStdString(file->path())), nullptr);
-        QTest::qWait(200);
+        apptest::OpenInViewer(file->path());
     }
     // Runs the command, answering its dialog with `name` in the scratch folder.
     void Export(int command, const std::string& name, std::function<void(AsciiExport&)> check = {}) {

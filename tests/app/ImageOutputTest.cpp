@@ -9,7 +9,7 @@
 #include "app/QV3DViewer/ImageFormats.h"
 #include "ui/ViewerPreferences.h"
 
-#include "AppTestFiles.h"
+#include "ViewerSession.h"
 
 #include <gtest/gtest.h>
 
@@ -27,40 +27,15 @@
 
 namespace {
 
-CQV3DViewerApp& App() {
-    return *static_cast<CQV3DViewerApp*>(QCoreApplication::instance());
-}
-
-// Handles the first dialog of type T that comes up while it lives.
-template <class T> class DialogAnswer {
-public:
-    explicit DialogAnswer(std::function<void(T&)> answer_) : answer(std::move(answer_)) {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-                timer.stop();
-                answer(*dialog);
-            }
-        });
-        timer.start(50);
-    }
-
-private:
-    std::function<void(T&)> answer;
-    QTimer timer;
-};
+using apptest::App;
+using apptest::ModalAnswer;
 
 class ImageOutput : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (App().MainFrame() == nullptr) {
-            ASSERT_TRUE(App().InitInstance(QString()));
-            ASSERT_TRUE(QTest::qWaitForWindowExposed(App().MainFrame()));
-        }
-    }
+    static void SetUpTestSuite() { apptest::StartViewerOnce(); }
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        ASSERT_NE(App().OpenDocumentFile(QString::fromStdString(file.path())), nullptr);
-        QTest::qWait(200);
+        apptest::OpenInViewer(file.path());
     }
     ViewController& Controller() { return App().View()->Controller(); }
     QSize ClientSize() const {
@@ -77,7 +52,7 @@ TEST_F(ImageOutput, ExportWritesTheChosenFilterAtTheExportFactor) {
     CurrentPreferences.ExportFactor = 2;
     const QString typed = dir.filePath(QStringLiteral("scan"));
     QString title;
-    const DialogAnswer<QFileDialog> answer([&](QFileDialog& dialog) {
+    const ModalAnswer<QFileDialog> answer([&](QFileDialog& dialog) {
         title = dialog.windowTitle();
         dialog.selectNameFilter(ImageFilterText(2));
         dialog.setDirectory(dir.path());
@@ -117,7 +92,7 @@ TEST_F(ImageOutput, CopyPutsTheViewOnTheClipboard) {
 
 TEST_F(ImageOutput, PreviewShowsTheFrameOnThePage) {
     QImage shown;
-    const DialogAnswer<QPrintPreviewDialog> answer([&](QPrintPreviewDialog& dialog) {
+    const ModalAnswer<QPrintPreviewDialog> answer([&](QPrintPreviewDialog& dialog) {
         QTest::qWait(500);
         shown = dialog.grab().toImage();
         dialog.reject();

@@ -8,7 +8,7 @@
 #include "app/QV3DViewer/CommandIds.h"
 #include "ibw/CIBWChannel.h"
 
-#include "AppTestFiles.h"
+#include "ViewerSession.h"
 
 #include <gtest/gtest.h>
 
@@ -21,36 +21,14 @@
 
 namespace {
 
-CQV3DViewerApp& App() {
-    return *static_cast<CQV3DViewerApp*>(QCoreApplication::instance());
-}
-
-// A 64 x 48 image of two channels: a tilted plane and a ripple.
-ibwgen::WaveSpec PlaneSpec() {
-    ibwgen::WaveSpec waveSpec = apptest::ImageSpec(64, 48, {"HeightRetrace", "AmplitudeRetrace"});
-    waveSpec.spacing = {1e-7, 1e-7, 1, 1};
-    for (int j = 0; j < 48; ++j) {
-        for (int i = 0; i < 64; ++i) {
-            waveSpec.values[static_cast<std::size_t>(i + j * 64)] = static_cast<float>((i + j) * 1e-9);
-            waveSpec.values[static_cast<std::size_t>(64 * 48 + i + j * 64)] =
-                std::sin(static_cast<float>(i) * 0.3f);
-        }
-    }
-    return waveSpec;
-}
+using apptest::App;
 
 class View : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (App().MainFrame() == nullptr) {
-            ASSERT_TRUE(App().InitInstance(QString()));
-            ASSERT_TRUE(QTest::qWaitForWindowExposed(App().MainFrame()));
-        }
-    }
+    static void SetUpTestSuite() { apptest::StartViewerOnce(); }
     void SetUp() override {
-        file = std::make_unique<apptest::TempFile>(PlaneSpec());
-        ASSERT_NE(App().OpenDocumentFile(QString::fromStdString(file->path())), nullptr);
-        QTest::qWait(200);
+        file = std::make_unique<apptest::TempFile>(apptest::PlaneSpec());
+        apptest::OpenInViewer(file->path());
     }
     ViewController& Controller() { return App().View()->Controller(); }
     std::unique_ptr<apptest::TempFile> file;
