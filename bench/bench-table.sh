@@ -20,9 +20,6 @@ for b in $(find "$build/bench" -type f -name 'bench_*' -perm -u+x | sort); do
     fi
     grep -P '^ROW\t' "$logs/$name.txt" | cut -f2- >> "$rows" || true
     case $name in
-    bench_stl_export)
-        sed -nE 's/^STL export ([0-9]+) x ([0-9]+) .*: ([0-9.]+) MB\/s, raw write ([0-9.]+) MB\/s, ratio ([0-9.]+)$/STL write vs raw write, \1^2\t\5\tx\t>=\t0.6\t\3 vs \4 MB\/s/p' \
-            "$logs/$name.txt" >> "$rows" ;;
     bench_thumbnail)
         sed -nE 's/^process time beyond \/bin\/true: ([0-9.]+) ms.*/thumbnail process time beyond \/bin\/true\t\1\tms\t<\t10\tsample at 128 x 128/p' \
             "$logs/$name.txt" >> "$rows" ;;

@@ -1,15 +1,3 @@
-# Cross build for Windows with mingw-w64 (x86_64-w64-mingw32): the shell-extension DLL and its test
-# program. Libraries and headers come only from the cross sysroot.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross build for 64-bit Windows (x86_64-w64-mingw32).
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(QV_MINGW_TRIPLE x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${QV_MINGW_TRIPLE}-gcc)
-set(CMAKE_CXX_COMPILER ${QV_MINGW_TRIPLE}-g++)
-set(CMAKE_RC_COMPILER ${QV_MINGW_TRIPLE}-windres)
-set(QV_WIDL ${QV_MINGW_TRIPLE}-widl)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${QV_MINGW_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/MingwToolchain.cmake)

@@ -2,21 +2,13 @@
 
 #include "shellext/CIBWPreview.h"
 #include "shellext/CQVDFReader.h"
-#include "shellext/RenderForcePlot.h"
-#include "shellext/RenderPreviewImage.h"
+#include "shellext/RenderLoadedPreview.h"
 
 std::optional<PaletteBitmap> FileThumbnail(const std::filesystem::path& path, int size) {
     CIBWPreview preview;
-    int kind = preview.Load(path, 0);
-    if (kind == kIBWPreviewForce) {
-        return RenderForcePlot(preview.GetDescriptor()->forceChannels[0], {size, size});
-    }
-    if (kind != kIBWPreviewImage) {
+    if (preview.Load(path, 0) == kIBWPreviewNone) {
         // Not a wave with a preview footer: the tail decides quickly, then try a container.
         return CQVDFReader(path).GetThumbnailBitmap(0, {size, size});
     }
-    const IBWImagePreview& channel = preview.GetDescriptor()->imageChannels[0];
-    // The sizes are 16-bit numbers in the picture's own terms.
-    return RenderPreviewImage(static_cast<std::int16_t>(channel.width),
-                              static_cast<std::int16_t>(channel.height), channel.data, {size, size});
+    return RenderLoadedPreview(preview, {size, size});
 }

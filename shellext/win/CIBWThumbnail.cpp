@@ -1,10 +1,9 @@
 #include "shellext/win/CIBWThumbnail.h"
 
-#include "shellext/RenderForcePlot.h"
+#include "shellext/RenderLoadedPreview.h"
 #include "shellext/win/CreatePaletteDib.h"
 #include "shellext/win/MakeIcon.h"
 
-#include <cstdint>
 #include <filesystem>
 
 CIBWThumbnail::CIBWThumbnail(const std::wstring& path) {
@@ -33,16 +32,7 @@ std::optional<PaletteBitmap> CIBWThumbnail::GetPixels(int channel, ThumbnailSize
     if (!descriptor || channel >= descriptor->count || channel != m_preview.GetLoadedChannel()) {
         return std::nullopt;
     }
-    const auto index = static_cast<std::size_t>(channel);
-    if (descriptor->kind == kIBWPreviewImage && index < descriptor->imageChannels.size()) {
-        const IBWImagePreview& record = descriptor->imageChannels[index];
-        return RenderPreviewImage(static_cast<std::int16_t>(record.width),
-                                  static_cast<std::int16_t>(record.height), record.data, size);
-    }
-    if (descriptor->kind == kIBWPreviewForce && index < descriptor->forceChannels.size()) {
-        return RenderForcePlot(descriptor->forceChannels[index], size);
-    }
-    return std::nullopt;
+    return RenderLoadedPreview(m_preview, size);
 }
 
 HBITMAP CIBWThumbnail::GetBitmap(int channel, ThumbnailSize size) {

@@ -1,46 +1,17 @@
 // Temporary files for the viewer tests, written with the wave fixture writer.
 #pragma once
 
+#include "tests/ibw/TestFiles.h"
 #include "tools/ibwgen/IbwGen.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <string>
-#include <unistd.h>
+#include <vector>
 
 namespace apptest {
 
-// A path unique to the running test and process.
-inline std::string TempPath(const std::string& suffix) {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name =
-        std::string(info->test_suite_name()) + "_" + info->name() + "_" + std::to_string(getpid());
-    for (char& c : name) {
-        if (c == '/') {
-            c = '_';
-        }
-    }
-    return (std::filesystem::temp_directory_path() / (name + suffix)).string();
-}
-
-// A file removed when the test ends.
-class TempFile {
-public:
-    TempFile(const ibwgen::WaveSpec& waveSpec, const std::string& suffix = ".ibw") : path_(TempPath(suffix)) {
-        ibwgen::WriteWaveFile(path_, waveSpec);
-    }
-    TempFile(const std::vector<std::uint8_t>& bytes, const std::string& suffix) : path_(TempPath(suffix)) {
-        ibwgen::WriteBytes(path_, bytes);
-    }
-    ~TempFile() { std::filesystem::remove(path_); }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
+// Files removed when the test ends, at paths unique to the running test and process.
+using testfiles::TempFile;
+using testfiles::TempPath;
 
 // An instrument image of columns x rows with named layers (channels); values rise by one per
 // element in storage order.

@@ -1,10 +1,9 @@
 // seeds_fuzz_footer CORPUS_DIR: small wave files with image footers of both versions, force
 // footers and a few hand-written footer texts, so the fuzzer starts past the tail checks.
+#include "tests/fuzz/SeedCorpus.h"
 #include "tools/ibwgen/IbwGen.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <string>
+#include <optional>
 
 namespace {
 
@@ -19,15 +18,12 @@ ibwgen::WaveSpec Wave(ibwgen::Trailer trailer) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: seeds_fuzz_footer CORPUS_DIR\n");
+    std::optional<SeedCorpus> corpus = SeedCorpus::FromArguments(argc, argv, "seeds_fuzz_footer");
+    if (!corpus) {
         return 2;
     }
-    std::filesystem::path dir = argv[1];
-    std::filesystem::create_directories(dir);
-    int n = 0;
     auto write = [&](const ibwgen::WaveSpec& waveSpec) {
-        ibwgen::WriteWaveFile((dir / ("seed_" + std::to_string(n++) + ".ibw")).string(), waveSpec);
+        ibwgen::WriteWaveFile(corpus->NextPath(".ibw"), waveSpec);
     };
     for (int version : {1, 2}) {
         ibwgen::WaveSpec waveSpec = Wave(ibwgen::Trailer::KTZ9W);

@@ -1,20 +1,19 @@
 // seeds_fuzz_prefs CORPUS_DIR: stored preference texts as the store writes them (the formatter's
 // own output for typical values) and the damaged forms a hand-edited settings file may hold.
+#include "tests/fuzz/SeedCorpus.h"
 #include "ui/PreferenceText.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: seeds_fuzz_prefs CORPUS_DIR\n");
+    std::optional<SeedCorpus> corpus = SeedCorpus::FromArguments(argc, argv, "seeds_fuzz_prefs");
+    if (!corpus) {
         return 2;
     }
-    const std::filesystem::path dir = argv[1];
-    std::filesystem::create_directories(dir);
 
     std::vector<std::string> texts;
     for (float value : {0.5f, 0.3333f, 0.95f, -2.0f, 5.0f, 1e-6f, 123456.0f}) {
@@ -28,11 +27,12 @@ int main(int argc, char** argv) {
                              "12 34", "123456789ABCDEF0123", ".e5", "\t\n+.5e+"}) {
         texts.push_back(text);
     }
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        std::ofstream out(dir / ("seed_" + std::to_string(i)), std::ios::binary);
-        out << texts[i];
+    for (const std::string& text : texts) {
+        std::ofstream out(corpus->NextPath(), std::ios::binary);
+        out << text;
         if (!out) {
-            std::fprintf(stderr, "seeds_fuzz_prefs: cannot write into %s\n", dir.string().c_str());
+            std::fprintf(stderr, "seeds_fuzz_prefs: cannot write into %s\n",
+                         corpus->Folder().string().c_str());
             return 1;
         }
     }

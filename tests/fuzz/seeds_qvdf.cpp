@@ -1,9 +1,9 @@
 // seeds_fuzz_qvdf CORPUS_DIR: small containers from the fixture writer, with images, thumbnails,
 // notes and the format's odd cases, so the fuzzer starts past the table-of-contents checks.
+#include "tests/fuzz/SeedCorpus.h"
 #include "tools/qvdfgen/QvdfGen.h"
 
-#include <cstdio>
-#include <filesystem>
+#include <optional>
 #include <string>
 
 namespace {
@@ -26,16 +26,12 @@ qvdfgen::Image Image(const std::string& name, std::uint16_t width, std::uint16_t
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: seeds_fuzz_qvdf CORPUS_DIR\n");
+    std::optional<SeedCorpus> corpus = SeedCorpus::FromArguments(argc, argv, "seeds_fuzz_qvdf");
+    if (!corpus) {
         return 2;
     }
-    std::filesystem::path dir = argv[1];
-    std::filesystem::create_directories(dir);
-    int n = 0;
     auto write = [&](const qvdfgen::ContainerSpec& containerSpec) {
-        qvdfgen::WriteContainerFile((dir / ("seed_" + std::to_string(n++) + ".qvdf")).string(),
-                                    containerSpec);
+        qvdfgen::WriteContainerFile(corpus->NextPath(".qvdf"), containerSpec);
     };
 
     qvdfgen::ContainerSpec two;

@@ -1,10 +1,9 @@
 // seeds_fuzz_reader CORPUS_DIR: small valid wave files in both byte orders, with notes, labels,
 // trailers and preview footers, so the fuzzer starts from files that pass the checksum.
+#include "tests/fuzz/SeedCorpus.h"
 #include "tools/ibwgen/IbwGen.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <string>
+#include <optional>
 
 namespace {
 
@@ -26,15 +25,12 @@ ibwgen::WaveSpec Image(bool big) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: seeds_fuzz_reader CORPUS_DIR\n");
+    std::optional<SeedCorpus> corpus = SeedCorpus::FromArguments(argc, argv, "seeds_fuzz_reader");
+    if (!corpus) {
         return 2;
     }
-    std::filesystem::path dir = argv[1];
-    std::filesystem::create_directories(dir);
-    int n = 0;
     auto write = [&](const ibwgen::WaveSpec& waveSpec) {
-        ibwgen::WriteWaveFile((dir / ("seed_" + std::to_string(n++) + ".ibw")).string(), waveSpec);
+        ibwgen::WriteWaveFile(corpus->NextPath(".ibw"), waveSpec);
     };
     for (bool big : {false, true}) {
         ibwgen::WaveSpec waveSpec = Image(big);

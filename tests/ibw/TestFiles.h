@@ -1,4 +1,4 @@
-// Temporary wave files for the reader tests, written with the fixture writer.
+// Temporary wave files for the tests, written with the fixture writer.
 #pragma once
 
 #include "tools/ibwgen/IbwGen.h"
@@ -33,7 +33,8 @@ public:
         : m_path(TempPath(suffix)) {
         ibwgen::WriteBytes(m_path, bytes);
     }
-    explicit TempFile(const ibwgen::WaveSpec& waveSpec) : TempFile(ibwgen::BuildWave(waveSpec)) {}
+    explicit TempFile(const ibwgen::WaveSpec& waveSpec, const std::string& suffix = ".ibw")
+        : TempFile(ibwgen::BuildWave(waveSpec), suffix) {}
     ~TempFile() { std::filesystem::remove(m_path); }
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;

@@ -3,9 +3,9 @@
 
 #include "render/CColorTableHandler.h"
 #include "render/CRenderFacade.h"
+#include "tests/render/ReferenceAxes.h"
 
 #include <cmath>
-#include <cstring>
 
 std::vector<std::uint8_t> DrawReferenceScene(int width, int height) {
     CRenderFacade& facade = CRenderFacade::Instance();
@@ -39,16 +39,7 @@ std::vector<std::uint8_t> DrawReferenceScene(int width, int height) {
     AxesOptions options;
     facade.GetAxesOptions(mesh, options);
     options.Flags = 0x17f | AxesBoundingBox;
-    options.XTickCount = options.YTickCount = 5;
-    options.XTickStep = options.YTickStep = 0.25f;
-    options.XDecimals = options.YDecimals = 0;
-    std::strcpy(options.XUnitText, "\xB5m");
-    std::strcpy(options.YUnitText, "\xB5m");
-    options.ZTickCount = 5;
-    options.ZTickStep = 0.25f;
-    options.ZLabelRange = 40;
-    options.ZDecimals = 0;
-    std::strcpy(options.ZUnitText, "nm");
+    SetReferenceAxes(&options);
     facade.SetAxesOptions(mesh, options);
     facade.AddMeshToScene(context, mesh);
 

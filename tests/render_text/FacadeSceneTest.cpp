@@ -2,12 +2,12 @@
 // the on-screen block, rendered off-screen at the window size and at three times that size.
 #include "render/CColorTableHandler.h"
 #include "render/CRenderFacade.h"
+#include "tests/render/ReferenceAxes.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -54,19 +54,7 @@ TEST(FacadeScene, FrameShowsAxesColourBarAndViewText) {
     AxesOptions options;
     ASSERT_TRUE(facade.GetAxesOptions(mesh, options));
     options.Flags = 0x17f | AxesBoundingBox;
-    options.XTickCount = 5;
-    options.XTickStep = 0.25f;
-    options.XDecimals = 0;
-    std::strcpy(options.XUnitText, "\xB5m");
-    options.YTickCount = 5;
-    options.YTickStep = 0.25f;
-    options.YDecimals = 0;
-    std::strcpy(options.YUnitText, "\xB5m");
-    options.ZTickCount = 5;
-    options.ZTickStep = 0.25f;
-    options.ZLabelRange = 40;
-    options.ZDecimals = 0;
-    std::strcpy(options.ZUnitText, "nm");
+    SetReferenceAxes(&options);
     ASSERT_TRUE(facade.SetAxesOptions(mesh, options));
     AxesOptions wrongSize = options;
     wrongSize.Size = 80;

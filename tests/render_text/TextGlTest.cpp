@@ -9,6 +9,7 @@
 #include "render/CurrentFontData.h"
 #include "render/DrawText.h"
 #include "render/FontLookup.h"
+#include "tests/render/ReferenceAxes.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -217,19 +218,7 @@ void DrawScene(const GlCanvas& canvas, const std::vector<ColorRGBA>& table) {
 
     AxesOptions options;
     options.Flags = 0x17f | AxesAutoLabelColor | AxesBoundingBox;
-    options.XTickCount = 5;
-    options.XTickStep = 0.25f;
-    options.XDecimals = 0;
-    std::strcpy(options.XUnitText, "\xB5m");
-    options.YTickCount = 5;
-    options.YTickStep = 0.25f;
-    options.YDecimals = 0;
-    std::strcpy(options.YUnitText, "\xB5m");
-    options.ZTickCount = 5;
-    options.ZTickStep = 0.25f;
-    options.ZLabelRange = 40;
-    options.ZDecimals = 0;
-    std::strcpy(options.ZUnitText, "nm");
+    SetReferenceAxes(&options);
     DrawAxes(view, options, params);
 
     unsigned texture = 0;

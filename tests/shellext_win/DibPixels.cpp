@@ -2,7 +2,7 @@
 
 #include "shellext/CIBWPreview.h"
 #include "shellext/CQVDFReader.h"
-#include "shellext/RenderForcePlot.h"
+#include "shellext/RenderLoadedPreview.h"
 
 #include <cstdint>
 #include <cstring>
@@ -40,20 +40,10 @@ std::optional<PaletteBitmap> CorePicture(const std::wstring& path, int channel, 
     }
     CIBWPreview preview;
     preview.Load(std::filesystem::path(path), channel);
-    const auto& descriptor = preview.GetDescriptor();
-    if (!descriptor || preview.GetLoadedChannel() != channel) {
+    if (preview.GetLoadedChannel() != channel) {
         return std::nullopt;
     }
-    const auto index = static_cast<std::size_t>(channel);
-    if (descriptor->kind == kIBWPreviewImage && index < descriptor->imageChannels.size()) {
-        const IBWImagePreview& record = descriptor->imageChannels[index];
-        return RenderPreviewImage(static_cast<std::int16_t>(record.width),
-                                  static_cast<std::int16_t>(record.height), record.data, size);
-    }
-    if (descriptor->kind == kIBWPreviewForce && index < descriptor->forceChannels.size()) {
-        return RenderForcePlot(descriptor->forceChannels[index], size);
-    }
-    return std::nullopt;
+    return RenderLoadedPreview(preview, size);
 }
 
 bool SamePicture(const PaletteBitmap& actual, const PaletteBitmap& expected, std::string* why) {

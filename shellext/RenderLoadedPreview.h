@@ -1,0 +1,12 @@
+// The picture of the channel whose data a preview has loaded, as the thumbnails show it.
+#pragma once
+
+#include "shellext/CIBWPreview.h"
+#include "shellext/PaletteBitmap.h"
+#include "shellext/RenderPreviewImage.h"
+
+#include <optional>
+
+// The loaded image record drawn at the size, or the loaded force curve's plot. None when the
+// preview has no footer or the loaded record has no picture.
+std::optional<PaletteBitmap> RenderLoadedPreview(const CIBWPreview& preview, ThumbnailSize size);
