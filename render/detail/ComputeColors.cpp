@@ -2,6 +2,7 @@
 #include "render/detail/MeshGeometry.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 void ComputeColors(const float* heights, std::size_t count, float zOffset, float zRange, ColorRGBA nanColor,
@@ -9,18 +10,22 @@ void ComputeColors(const float* heights, std::size_t count, float zOffset, float
     // An empty table has no entry to index: the colours stay as they are.
     if (table.empty())
         return;
+    // Each entry as floats once, not four divisions for every point.
+    std::vector<std::array<float, kColorFloats>> floats(table.size());
+    const auto toFloats = [](ColorRGBA c) {
+        return std::array<float, kColorFloats>{c.r / 255.0f, c.g / 255.0f, c.b / 255.0f, c.a / 255.0f};
+    };
+    std::transform(table.begin(), table.end(), floats.begin(), toFloats);
+    const std::array<float, kColorFloats> nan = toFloats(nanColor);
     const float last = static_cast<float>(table.size() - 1);
     for (std::size_t i = 0; i < count; ++i, out += kColorFloats) {
         const float h = heights[i];
-        ColorRGBA c = nanColor;
+        const std::array<float, kColorFloats>* c = &nan;
         if (!std::isnan(h)) {
             float t = (h - zOffset) / zRange;
             t = std::isnan(t) ? 0.0f : std::clamp(t, 0.0f, 1.0f);
-            c = table[static_cast<std::size_t>(t * last)];
+            c = &floats[static_cast<std::size_t>(t * last)];
         }
-        out[0] = c.r / 255.0f;
-        out[1] = c.g / 255.0f;
-        out[2] = c.b / 255.0f;
-        out[3] = c.a / 255.0f;
+        std::copy(c->begin(), c->end(), out);
     }
 }

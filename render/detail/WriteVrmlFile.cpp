@@ -3,13 +3,16 @@
 #include "render/detail/SolidTriangles.h"
 
 #include "ibw/SafeFileWriter.h"
+#include "render/detail/FixedDecimal.h"
 
 #include <charconv>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace {
-// Buffers the text and turns every "\n" into CR LF.
+// Buffers the text with CR LF line ends: Put turns every "\n" of a fixed text into CR LF, the
+// number lines are made with CR LF at once.
 class CrLfWriter {
 public:
     explicit CrLfWriter(SafeFileWriter& f) : file(f) { text.reserve(kFlush + 512); }
@@ -20,8 +23,13 @@ public:
                 text.push_back('\r');
             text.push_back(*s);
         }
-        if (text.size() >= kFlush)
-            Flush();
+        FlushWhenFull();
+    }
+
+    // A line that already ends in CR LF.
+    void PutLine(std::string_view line) {
+        text.append(line);
+        FlushWhenFull();
     }
 
     // "\t\t\t%0.Nf %0.Nf %0.Nf,\n" in the "C" locale, whatever the process locale is: a
@@ -29,16 +37,14 @@ public:
     void PutFixedLine(float a, float b, float c, int decimals) {
         char line[256] = "\t\t\t";
         char* at = line + 3;
-        char* const end = line + sizeof line - 3;
+        char* const end = line + sizeof line - 4;
         for (float v : {a, b, c}) {
             if (at != line + 3)
                 *at++ = ' ';
-            at = std::to_chars(at, end, static_cast<double>(v), std::chars_format::fixed, decimals).ptr;
+            at = WriteFixedDecimal(at, end, v, decimals);
         }
-        *at++ = ',';
-        *at++ = '\n';
-        *at = '\0';
-        Put(line);
+        std::memcpy(at, ",\r\n", 3);
+        PutLine(std::string_view(line, static_cast<std::size_t>(at + 3 - line)));
     }
 
     void PutIndexLine(std::size_t first) {
@@ -49,8 +55,8 @@ public:
             *at++ = ',';
             *at++ = ' ';
         }
-        std::memcpy(at, "-1,\n", 5);
-        Put(line);
+        std::memcpy(at, "-1,\r\n", 5);
+        PutLine(std::string_view(line, static_cast<std::size_t>(at + 5 - line)));
     }
 
     void Flush() {
@@ -60,6 +66,11 @@ public:
 
 private:
     static constexpr std::size_t kFlush = 1 << 20;
+
+    void FlushWhenFull() {
+        if (text.size() >= kFlush)
+            Flush();
+    }
 
     SafeFileWriter& file;
     std::string text;
@@ -89,7 +100,7 @@ void WriteVrml(CrLfWriter& out, std::size_t cols, std::size_t rows, const float*
     out.Put("\t\tcolor Color {\n");
     out.Put("\t\t\tcolor [\n");
     for (std::size_t k = 0; k < 3 * (triangles - topTriangles); ++k)
-        out.Put("\t\t\t1.0 1.0 1.0,\n");
+        out.PutLine("\t\t\t1.0 1.0 1.0,\r\n");
     if (withColor) {
         ForEachSolidTriangle(cols, rows, positions, TopOrder::Vrml, [&](const SolidTriangle& t) {
             if (t.face != SolidFace::Top)
