@@ -110,6 +110,21 @@ struct Sweep {
     long totalRuns = 0;
 };
 
+// A tool's peak on an empty file, which the damaged files' peaks are measured against, taken
+// again for every file.
+void MeasureBaselines(Sweep* sweep) {
+    const std::string empty = (sweep->work / "empty").string();
+    std::ofstream(empty, std::ios::binary).close();
+    for (Tool& tool : sweep->tools) {
+        tool.baselineKiB = 0;
+        for (int round = 0; round < 3; ++round) {
+            const ToolRun run = RunTool(Expand(tool, empty, (sweep->work / "out").string()),
+                                        (sweep->work / "stderr.txt").string(), kTimeoutSeconds);
+            tool.baselineKiB = std::max(tool.baselineKiB, run.peakKiB);
+        }
+    }
+}
+
 bool SweepFile(Sweep* sweep, const std::string& name, const std::string& path,
                const std::vector<DamageCase>& extraCases) {
     const std::int64_t size = static_cast<std::int64_t>(std::filesystem::file_size(path));
@@ -125,6 +140,8 @@ bool SweepFile(Sweep* sweep, const std::string& name, const std::string& path,
             cases.push_back(damage);
         }
     }
+
+    MeasureBaselines(sweep);
 
     // The copy keeps the file's extension: the tools tell the kinds apart by it.
     const std::string damaged =
@@ -162,9 +179,10 @@ bool SweepFile(Sweep* sweep, const std::string& name, const std::string& path,
     for (std::size_t t = 0; t < sweep->tools.size(); ++t) {
         const Tally& tally = tallies[t];
         sweep->totalRuns += tally.runs;
-        std::printf("%-26s %9lld bytes %-18s %6d runs, %6d succeeded, %6d refused; peak +%ld KiB",
+        std::printf("%-26s %9lld bytes %-18s %6d runs, %6d succeeded, %6d refused; peak +%ld KiB over %ld",
                     name.c_str(), static_cast<long long>(size), sweep->tools[t].name.c_str(), tally.runs,
-                    tally.succeeded, tally.runs - tally.succeeded, tally.maxExtraKiB);
+                    tally.succeeded, tally.runs - tally.succeeded, tally.maxExtraKiB,
+                    sweep->tools[t].baselineKiB);
         if (tally.maxRatio > 0) {
             std::printf(" (%.2f x file)", tally.maxRatio);
         }
@@ -183,6 +201,10 @@ int Usage() {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (!StartToolLauncher()) {
+        std::perror("truncation_sweep: cannot start the tool launcher");
+        return 1;
+    }
     Sweep sweep;
     std::vector<std::string> files;
     bool filesOnly = false;
@@ -211,18 +233,6 @@ int main(int argc, char** argv) {
         return Usage();
     }
     std::filesystem::create_directories(sweep.work / "fixtures");
-
-    // A tool's own peak on an empty file is what the damaged files' peaks are measured against.
-    const std::string empty = (sweep.work / "empty").string();
-    std::ofstream(empty, std::ios::binary).close();
-    for (Tool& tool : sweep.tools) {
-        for (int round = 0; round < 3; ++round) {
-            const ToolRun run = RunTool(Expand(tool, empty, (sweep.work / "out").string()),
-                                        (sweep.work / "stderr.txt").string(), kTimeoutSeconds);
-            tool.baselineKiB = std::max(tool.baselineKiB, run.peakKiB);
-        }
-        std::printf("%s: baseline peak %ld KiB\n", tool.name.c_str(), tool.baselineKiB);
-    }
 
     bool ok = true;
     for (const SweepFixture& fixture : SweepFixtures()) {
