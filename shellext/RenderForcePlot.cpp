@@ -81,8 +81,11 @@ std::optional<PaletteBitmap> RenderForcePlot(const IBWForcePreview& record, Thum
             static_cast<std::size_t>(record.extendLength) + static_cast<std::size_t>(record.retractLength)) {
         return std::nullopt;
     }
-    std::int32_t w = size.cx != 0 ? size.cx : record.dataLength;
-    std::int32_t h = size.cx != 0 ? size.cy : record.dataLength;
+    // The own size of a long curve is capped where thumbnails end (the largest kept by the Windows
+    // thumbnail cache): a length the file merely claims must not make the bitmap huge.
+    const std::int32_t natural = std::min(record.dataLength, kLargestOwnPlotSide);
+    std::int32_t w = size.cx != 0 ? size.cx : natural;
+    std::int32_t h = size.cx != 0 ? size.cy : natural;
     PaletteBitmap plot;
     if (!PaletteBitmap::Create(w, h, ForcePlotPalette(), &plot)) {
         return std::nullopt;

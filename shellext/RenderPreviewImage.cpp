@@ -29,14 +29,17 @@ void StretchInto(const PaletteBitmap& source, std::int32_t left, std::int32_t to
 
 std::optional<PaletteBitmap> RenderPreviewImage(std::int32_t width, std::int32_t height,
                                                 std::span<const std::int8_t> data, ThumbnailSize size) {
+    // The data must hold the picture before the picture is made: the sizes are only what the file
+    // claims.
+    if (data.empty() || width <= 0 || height <= 0 ||
+        data.size() / static_cast<std::size_t>(width) < static_cast<std::size_t>(height)) {
+        return std::nullopt;
+    }
     PaletteBitmap preview;
-    if (data.empty() || !PaletteBitmap::Create(width, height, PreviewPalette(), &preview)) {
+    if (!PaletteBitmap::Create(width, height, PreviewPalette(), &preview)) {
         return std::nullopt;
     }
     const std::size_t w = static_cast<std::size_t>(width);
-    if (data.size() / w < static_cast<std::size_t>(height)) {
-        return std::nullopt;
-    }
     for (std::size_t r = 0; r < static_cast<std::size_t>(height); ++r) {
         for (std::size_t c = 0; c < w; ++c) {
             preview.pixels[r * static_cast<std::size_t>(preview.rowLength) + c] =

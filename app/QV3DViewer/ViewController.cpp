@@ -170,7 +170,9 @@ RenderHandle ViewController::CreateChannelMesh(int index, bool overlay) {
         params.ZOffset = ranges[slot].lower;
         params.ZScale = ranges[slot].zScale;
     } else {
-        const std::string suffix = " " + std::to_string(index);
+        // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) of "literal" + std::string.
+        std::string suffix = " ";
+        suffix += std::to_string(index);
         const DisplayRange range = prefs.AutoScaleChannel
                                        ? AutoRange(*channel)
                                        : NoteDisplayRange(reader->GetNoteValue("Display Offset" + suffix),
