@@ -119,7 +119,8 @@ std::string ReadStart(const std::string& path) {
 bool StartToolLauncher() {
     int requests[2];
     int replies[2];
-    if (pipe(requests) != 0 || pipe(replies) != 0)
+    // Close-on-exec: the tools the launcher starts inherit neither end.
+    if (pipe2(requests, O_CLOEXEC) != 0 || pipe2(replies, O_CLOEXEC) != 0)
         return false;
     const pid_t pid = fork();
     if (pid < 0)

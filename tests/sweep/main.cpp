@@ -110,8 +110,7 @@ struct Sweep {
     long totalRuns = 0;
 };
 
-// A tool's peak on an empty file, which the damaged files' peaks are measured against, taken
-// again for every file.
+// A tool's peak on an empty file, which the damaged files' peaks are measured against.
 void MeasureBaselines(Sweep* sweep) {
     const std::string empty = (sweep->work / "empty").string();
     std::ofstream(empty, std::ios::binary).close();
@@ -140,8 +139,6 @@ bool SweepFile(Sweep* sweep, const std::string& name, const std::string& path,
             cases.push_back(damage);
         }
     }
-
-    MeasureBaselines(sweep);
 
     // The copy keeps the file's extension: the tools tell the kinds apart by it.
     const std::string damaged =
@@ -233,6 +230,7 @@ int main(int argc, char** argv) {
         return Usage();
     }
     std::filesystem::create_directories(sweep.work / "fixtures");
+    MeasureBaselines(&sweep);
 
     bool ok = true;
     for (const SweepFixture& fixture : SweepFixtures()) {
