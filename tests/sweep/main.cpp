@@ -110,20 +110,6 @@ struct Sweep {
     long totalRuns = 0;
 };
 
-// A tool's peak on an empty file, which the damaged files' peaks are measured against.
-void MeasureBaselines(Sweep* sweep) {
-    const std::string empty = (sweep->work / "empty").string();
-    std::ofstream(empty, std::ios::binary).close();
-    for (Tool& tool : sweep->tools) {
-        tool.baselineKiB = 0;
-        for (int round = 0; round < 3; ++round) {
-            const ToolRun run = RunTool(Expand(tool, empty, (sweep->work / "out").string()),
-                                        (sweep->work / "stderr.txt").string(), kTimeoutSeconds);
-            tool.baselineKiB = std::max(tool.baselineKiB, run.peakKiB);
-        }
-    }
-}
-
 bool SweepFile(Sweep* sweep, const std::string& name, const std::string& path,
                const std::vector<DamageCase>& extraCases) {
     const std::int64_t size = static_cast<std::int64_t>(std::filesystem::file_size(path));
@@ -176,10 +162,9 @@ bool SweepFile(Sweep* sweep, const std::string& name, const std::string& path,
     for (std::size_t t = 0; t < sweep->tools.size(); ++t) {
         const Tally& tally = tallies[t];
         sweep->totalRuns += tally.runs;
-        std::printf("%-26s %9lld bytes %-18s %6d runs, %6d succeeded, %6d refused; peak +%ld KiB over %ld",
+        std::printf("%-26s %9lld bytes %-18s %6d runs, %6d succeeded, %6d refused; peak +%ld KiB",
                     name.c_str(), static_cast<long long>(size), sweep->tools[t].name.c_str(), tally.runs,
-                    tally.succeeded, tally.runs - tally.succeeded, tally.maxExtraKiB,
-                    sweep->tools[t].baselineKiB);
+                    tally.succeeded, tally.runs - tally.succeeded, tally.maxExtraKiB);
         if (tally.maxRatio > 0) {
             std::printf(" (%.2f x file)", tally.maxRatio);
         }
@@ -230,7 +215,18 @@ int main(int argc, char** argv) {
         return Usage();
     }
     std::filesystem::create_directories(sweep.work / "fixtures");
-    MeasureBaselines(&sweep);
+
+    // A tool's own peak on an empty file is what the damaged files' peaks are measured against.
+    const std::string empty = (sweep.work / "empty").string();
+    std::ofstream(empty, std::ios::binary).close();
+    for (Tool& tool : sweep.tools) {
+        for (int round = 0; round < 3; ++round) {
+            const ToolRun run = RunTool(Expand(tool, empty, (sweep.work / "out").string()),
+                                        (sweep.work / "stderr.txt").string(), kTimeoutSeconds);
+            tool.baselineKiB = std::max(tool.baselineKiB, run.peakKiB);
+        }
+        std::printf("%s: baseline peak %ld KiB\n", tool.name.c_str(), tool.baselineKiB);
+    }
 
     bool ok = true;
     for (const SweepFixture& fixture : SweepFixtures()) {
