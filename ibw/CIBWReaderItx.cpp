@@ -1,7 +1,7 @@
 // Igor text export of one channel: header, one line per column, scaling commands, note commands.
 #include "ibw/CIBWReader.h"
 
-#include "ibw/SafeFileWriter.h"
+#include "base/SafeFileWriter.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
 // Axis lines, ticks, bounding box and labels of a mesh.
 #include "render/AxesLayout.h"
 
-#include "render/NumberFormat.h"
+#include "base/NumberFormat.h"
 
 #include <cmath>
 #include <cstdio>

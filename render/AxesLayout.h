@@ -3,7 +3,7 @@
 #pragma once
 
 #include "render/AxesOptions.h"
-#include "render/ColorRGBA.h"
+#include "base/ColorRGBA.h"
 #include "render/MeshParams.h"
 
 #include <array>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "render/AxesOptions.h"
-#include "render/ColorRGBA.h"
+#include "base/ColorRGBA.h"
 #include "render/ViewState.h"
 
 #include <vector>

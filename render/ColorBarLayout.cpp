@@ -2,7 +2,7 @@
 #include "render/ColorBarLayout.h"
 
 #include "render/AxesLayout.h"
-#include "render/NumberFormat.h"
+#include "base/NumberFormat.h"
 
 std::vector<std::uint8_t> ColorBarTexels(const std::vector<ColorRGBA>& entries) {
     const auto n = static_cast<long long>(entries.size());

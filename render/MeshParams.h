@@ -1,7 +1,7 @@
 // The per-mesh geometry, scaling, clipping and NaN-colour record exchanged with the facade.
 #pragma once
 
-#include "render/ColorRGBA.h"
+#include "base/ColorRGBA.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // The per-context view record exchanged by value with the render facade.
 #pragma once
 
-#include "render/ColorRGBA.h"
+#include "base/ColorRGBA.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #include "ui/CImageNote.h"
 
 #include "ibw/CIBWNote.h"
-#include "render/Windows1252.h"
+#include "base/Windows1252.h"
 #include "ui/NoteClipboardText.h"
 
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #include "ui/CUnitEdit.h"
 
-#include "render/NumberFormat.h"
-#include "render/Windows1252.h"
+#include "base/NumberFormat.h"
+#include "base/Windows1252.h"
 #include "ui/UnitText.h"
 
 #include <QKeyEvent>

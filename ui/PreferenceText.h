@@ -2,7 +2,7 @@
 // separator, whatever the process locale.
 #pragma once
 
-#include "render/ColorRGBA.h"
+#include "base/ColorRGBA.h"
 
 #include <string>
 #include <string_view>

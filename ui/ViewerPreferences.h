@@ -4,7 +4,7 @@
 // PaletteIndex and the decimation thresholds through PreferenceLimits.h.
 #pragma once
 
-#include "render/ColorRGBA.h"
+#include "base/ColorRGBA.h"
 
 struct ViewerPreferences {
     int ClipMode = 0;                // 0 "None", 1 "Z Clamp", 2 "Z Clip"

@@ -1,7 +1,7 @@
 #include "app/QV3DViewer/AxesLabels.h"
 
 #include "ibw/CIBWChannel.h"
-#include "render/NumberFormat.h"
+#include "base/NumberFormat.h"
 
 #include <cmath>
 

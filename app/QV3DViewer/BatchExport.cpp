@@ -11,7 +11,7 @@
 #include "app/QV3DViewer/ViewExport.h"
 #include "app/QV3DViewer/WriteImageFile.h"
 #include "render/HeadlessPlatform.h"
-#include "render/Windows1252.h"
+#include "base/Windows1252.h"
 
 #include <QGuiApplication>
 #include <QWindow>

@@ -10,7 +10,7 @@
 #include "app/QV3DViewer/ExportCommands.h"
 #include "app/QV3DViewer/ImageOutputCommands.h"
 #include "app/QV3DViewer/PreferencesCommand.h"
-#include "render/Windows1252.h"
+#include "base/Windows1252.h"
 
 #include <QMouseEvent>
 #include <QVBoxLayout>

@@ -5,7 +5,7 @@
 #include "app/QV3DViewer/CSpinButtonCtrl.h"
 #include "app/QV3DViewer/CViewWindow.h"
 #include "ibw/CIBWReader.h"
-#include "render/Windows1252.h"
+#include "base/Windows1252.h"
 #include "ui/CColorButton.h"
 #include "ui/CLogarithmicSliderCtrl.h"
 #include "ui/CMeasureSliderCtrl.h"

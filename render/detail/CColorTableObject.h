@@ -1,7 +1,7 @@
 // A colour table addressed by an integer key: RGBA byte entries.
 #pragma once
 
-#include "render/ColorRGBA.h"
+#include "base/ColorRGBA.h"
 #include "render/detail/CBlockObject.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 // buffer objects or in ordinary memory drawn as client arrays.
 #pragma once
 
-#include "render/ColorRGBA.h"
+#include "base/ColorRGBA.h"
 #include "render/MeshParams.h"
 
 #include <cstddef>

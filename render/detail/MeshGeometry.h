@@ -2,7 +2,7 @@
 // the band index list. Vertex entries are six floats (position, normal), colours four floats.
 #pragma once
 
-#include "render/ColorRGBA.h"
+#include "base/ColorRGBA.h"
 #include "render/MeshParams.h"
 
 #include <cstddef>

@@ -4,7 +4,7 @@
 // generic triangle walk.
 #include "render/detail/SolidTriangles.h"
 
-#include "ibw/SafeFileWriter.h"
+#include "base/SafeFileWriter.h"
 
 #include <bit>
 #include <cmath>

@@ -2,7 +2,7 @@
 // floor, per-vertex colours on the top.
 #include "render/detail/SolidTriangles.h"
 
-#include "ibw/SafeFileWriter.h"
+#include "base/SafeFileWriter.h"
 #include "render/detail/FixedDecimal.h"
 
 #include <charconv>

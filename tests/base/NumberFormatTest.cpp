@@ -1,5 +1,5 @@
-#include "render/NumberFormat.h"
-#include "render/Windows1252.h"
+#include "base/NumberFormat.h"
+#include "base/Windows1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ibw/SafeFileWriter.h"
+#include "base/SafeFileWriter.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -2,7 +2,7 @@
 // neither a changed target nor a temporary file behind. Tests run as root, so every failure is
 // one that permission bits cannot fake: a folder that is a file, a target that is a folder, and
 // a file-size limit standing in for a full disk.
-#include "ibw/SafeFileWriter.h"
+#include "base/SafeFileWriter.h"
 
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/ScratchFolder.h"

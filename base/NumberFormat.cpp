@@ -1,4 +1,4 @@
-#include "render/NumberFormat.h"
+#include "base/NumberFormat.h"
 
 #include <algorithm>
 #include <cmath>

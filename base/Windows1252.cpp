@@ -1,4 +1,4 @@
-#include "render/Windows1252.h"
+#include "base/Windows1252.h"
 
 #include <cstdint>
 
