@@ -56,13 +56,15 @@ void CImageNote::Fill() {
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(note.pairs.size()));
     for (const auto& [key, value] : note.pairs) {
-        items.push_back(new QTreeWidgetItem({QString::fromStdString(Windows1252ToUtf8(key)),
-                                             QString::fromStdString(Windows1252ToUtf8(value))}));
+        items.push_back(new QTreeWidgetItem(
+            {QString::fromStdString(Windows1252ToUtf8(key, Undefined1252::C1Control)),
+             QString::fromStdString(Windows1252ToUtf8(value, Undefined1252::C1Control))}));
     }
     list->addTopLevelItems(items);
 }
 
 void CImageNote::CopyToClipboard() {
     const CIBWNote note(path, true);
-    QGuiApplication::clipboard()->setText(QString::fromStdString(Windows1252ToUtf8(NoteClipboardText(note))));
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(Windows1252ToUtf8(NoteClipboardText(note), Undefined1252::C1Control)));
 }

@@ -16,7 +16,8 @@ QString FormatNumber(const std::string& format, float x) {
 }
 
 QString FormatNumberAndUnit(const std::string& format, float x, const std::string& unitText) {
-    return QString::asprintf(format.c_str(), double{x}, Windows1252ToUtf8(unitText).c_str());
+    return QString::asprintf(format.c_str(), double{x},
+                             Windows1252ToUtf8(unitText, Undefined1252::C1Control).c_str());
 }
 
 } // namespace

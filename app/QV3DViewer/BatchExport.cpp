@@ -27,7 +27,9 @@ int Fail(const QString& message, int status) {
 
 QString ChannelName(const CIBWReader& reader, int index) {
     const CIBWChannel* channel = reader.GetChannel(index);
-    return channel == nullptr ? QString() : QString::fromStdString(Windows1252ToUtf8(channel->name));
+    return channel == nullptr
+               ? QString()
+               : QString::fromStdString(Windows1252ToUtf8(channel->name, Undefined1252::C1Control));
 }
 
 // A channel by index from 0 or by name (exact first, then ignoring case); -1 when there is none.

@@ -90,7 +90,8 @@ void CQV3DViewerView::OnInitialUpdate() {
     bar->ResetChannels();
     for (int i = 0; i < reader.channelCount; ++i) {
         if (const CIBWChannel* channel = reader.GetChannel(i)) {
-            bar->AddChannel(QString::fromStdString(Windows1252ToUtf8(channel->name)));
+            bar->AddChannel(
+                QString::fromStdString(Windows1252ToUtf8(channel->name, Undefined1252::C1Control)));
         }
     }
     bar->SetChannelSel(0);

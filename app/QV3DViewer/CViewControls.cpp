@@ -340,7 +340,8 @@ void CViewControls::ResetForImage() {
     const CIBWReader& reader = view->GetDocument()->GetReader();
     for (int i = 0; i < reader.channelCount; ++i) {
         if (const CIBWChannel* channel = reader.GetChannel(i)) {
-            overlay->addItem(QString::fromStdString(Windows1252ToUtf8(channel->name)));
+            overlay->addItem(
+                QString::fromStdString(Windows1252ToUtf8(channel->name, Undefined1252::C1Control)));
         }
     }
     overlay->setCurrentIndex(overlay->count() > 0 ? 0 : -1);

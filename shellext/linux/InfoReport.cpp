@@ -5,8 +5,8 @@
 #include "shellext/ChannelListNames.h"
 #include "shellext/ColumnText.h"
 #include "shellext/InfoTipText.h"
-#include "shellext/linux/Windows1252ToUtf8.h"
 
+#include "base/Windows1252.h"
 #include "ibw/CIBWNote.h"
 
 #include <algorithm>
@@ -26,7 +26,7 @@ std::string LowerExtension(const std::filesystem::path& path) {
 }
 
 void Line(std::string* report, const std::string& text) {
-    *report += Windows1252ToUtf8(text);
+    *report += Windows1252ToUtf8(text, Undefined1252::Replacement);
     *report += '\n';
 }
 

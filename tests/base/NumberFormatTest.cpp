@@ -1,5 +1,4 @@
 #include "base/NumberFormat.h"
-#include "base/Windows1252.h"
 
 #include <gtest/gtest.h>
 
@@ -132,14 +131,6 @@ TEST(NumberFormat, SiPrefixToleratesExtremeInput) {
     EXPECT_EQ(exponent, 1);
     EXPECT_TRUE(
         std::isfinite(FormatWithSiPrefix(std::numeric_limits<float>::max(), "m", outUnit, exponent, false)));
-}
-
-TEST(NumberFormat, Windows1252ToUtf8) {
-    EXPECT_EQ(Windows1252ToUtf8("\xB5m"), "\xC2\xB5m");
-    EXPECT_EQ(Windows1252ToUtf8("12\xB0"), "12\xC2\xB0");
-    EXPECT_EQ(Windows1252ToUtf8("\x80 \x99"), "\xE2\x82\xAC \xE2\x84\xA2");
-    EXPECT_EQ(Windows1252ToUtf8("nm"), "nm");
-    EXPECT_EQ(Windows1252ToUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
 } // namespace

@@ -1,6 +1,5 @@
-// qvibw-info's report and its Windows-1252 to UTF-8 conversion.
+// qvibw-info's report.
 #include "shellext/linux/InfoReport.h"
-#include "shellext/linux/Windows1252ToUtf8.h"
 #include "tests/ibw/TestFiles.h"
 #include "tools/qvdfgen/QvdfGen.h"
 
@@ -9,25 +8,6 @@
 namespace {
 
 using testfiles::TempFile;
-
-TEST(Windows1252ToUtf8, MapsEveryRange) {
-    struct Case {
-        std::string in;
-        std::string out;
-    };
-    const Case cases[] = {
-        {"plain \t\n", "plain \t\n"},
-        {"20.000 \xB5m", "20.000 \xC2\xB5m"},
-        {"\xB0", "\xC2\xB0"},
-        {"\x80", "\xE2\x82\xAC"},
-        {"\x9F\xFF", "\xC5\xB8\xC3\xBF"},
-        {"\x81", "\xEF\xBF\xBD"},
-        {std::string("a\0b", 3), std::string("a\0b", 3)},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Windows1252ToUtf8(c.in), c.out);
-    }
-}
 
 TEST(InfoReport, IbwImageFile) {
     ibwgen::WaveSpec waveSpec = testfiles::ImageSpec(2, 2, 2);
