@@ -7,12 +7,46 @@
 
 #include <cstdlib>
 
+#if !defined(_WIN32) && !defined(__APPLE__)
+#include <wayland-client-core.h>
+#include <xcb/xcb.h>
+#endif
+
 namespace {
 
 bool Named(const char* variable) {
     const char* value = std::getenv(variable);
     return value != nullptr && *value != '\0';
 }
+
+#if !defined(_WIN32) && !defined(__APPLE__)
+// Connecting is the only sure test: a socket file may outlive its server, and the server may
+// refuse the client's authorisation.
+bool XAnswers() {
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool answers = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return answers;
+}
+
+bool WaylandAnswers() {
+    wl_display* display = wl_display_connect(nullptr);
+    if (display == nullptr)
+        return false;
+    wl_display_disconnect(display);
+    return true;
+}
+
+// Forgets `variable` when it names a display that does not answer.
+void Forget(const char* variable, bool (*answers)(), std::string& forgotten) {
+    if (!Named(variable) || answers())
+        return;
+    if (!forgotten.empty())
+        forgotten += ", ";
+    forgotten += std::string(variable) + '=' + std::getenv(variable);
+    qunsetenv(variable);
+}
+#endif
 
 } // namespace
 
@@ -22,6 +56,22 @@ bool HasWindowSystem() {
 #else
     return Named("DISPLAY") || Named("WAYLAND_DISPLAY");
 #endif
+}
+
+std::string ForgetUnreachableDisplays() {
+    std::string forgotten;
+#if !defined(_WIN32) && !defined(__APPLE__)
+    Forget("WAYLAND_DISPLAY", WaylandAnswers, forgotten);
+    Forget("DISPLAY", XAnswers, forgotten);
+    // Qt keeps to the session type and would abort on the forgotten one: name the one left.
+    if (!forgotten.empty() && !Named("QT_QPA_PLATFORM")) {
+        if (Named("DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "xcb");
+        else if (Named("WAYLAND_DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "wayland");
+    }
+#endif
+    return forgotten;
 }
 
 void UseOffscreenPlatformWithoutDisplay() {

@@ -11,6 +11,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libqt6openglwidgets6 qt6-image-formats-plugins
   libgl-dev libglu1-mesa-dev libglew-dev libegl-dev libopengl-dev libfreetype-dev libfontconfig-dev
   libboost-dev libpng-dev
+  # the display check before Qt starts: X and Wayland client libraries
+  libxcb1-dev libwayland-dev
   # a decimal-comma locale for the preferences' locale test
   locales
   # fonts the labels resolve to

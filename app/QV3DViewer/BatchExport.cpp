@@ -191,8 +191,10 @@ int RunBatch(int& argc, char** argv, const BatchOptions& options) {
     case BatchOptions::run:
         break;
     }
-    // Servers and containers have no display: the batch mode shows no window, so it starts there
-    // too, and its memory contexts draw through EGL.
+    // Servers and containers have no display, and ssh or tmux sessions may name one that is gone:
+    // the batch mode shows no window, so it starts there too, and its memory contexts draw
+    // through EGL.
+    ForgetUnreachableDisplays();
     UseOffscreenPlatformWithoutDisplay();
     const QGuiApplication app(argc, argv);
     CQV3DViewerApp::SetStoreNames();

@@ -5,12 +5,14 @@
 #include "app/QV3DViewer/CQV3DViewerApp.h"
 #include "app/QV3DViewer/CQV3DViewerView.h"
 #include "app/QV3DViewer/CViewWindow.h"
+#include "render/HeadlessPlatform.h"
 
 #include <QSurfaceFormat>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -26,6 +28,19 @@ void ReportFirstFrame(CViewWindow& window) {
                 static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
         }
     };
+}
+
+// Qt aborts when its platform finds no display; the window needs one, so say so and stop.
+bool WindowSystemAnswers() {
+    const std::string forgotten = ForgetUnreachableDisplays();
+    if (HasWindowSystem() || std::getenv("QT_QPA_PLATFORM") != nullptr) {
+        return true;
+    }
+    const std::string why =
+        forgotten.empty() ? "neither DISPLAY nor WAYLAND_DISPLAY is set" : forgotten + " does not answer";
+    std::fprintf(stderr, "vistrel-light: no display to open the window on (%s); --export-image needs none\n",
+                 why.c_str());
+    return false;
 }
 
 } // namespace
@@ -51,6 +66,9 @@ int main(int argc, char** argv) {
         return RunBatch(argc, argv, options);
     }
 
+    if (!WindowSystemAnswers()) {
+        return 1;
+    }
     CQV3DViewerApp app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     const QString file = args.size() > 1 ? args.at(1) : QString();

@@ -1,6 +1,7 @@
-// vistrel-light --export-image with DISPLAY and WAYLAND_DISPLAY removed: the batch mode starts
-// on Qt's offscreen platform and renders through EGL, and its picture matches the one the same
-// command writes on a display (Xvfb in the test run). Tolerance as for the renderer's own
+// vistrel-light --export-image with DISPLAY and WAYLAND_DISPLAY removed, or naming displays that
+// do not answer: the batch mode starts on Qt's offscreen platform and renders through EGL, and its
+// picture matches the one the same command writes on a display (Xvfb in the test run). The
+// window, with no display to open on, says so and exits. Tolerance as for the renderer's own
 // comparison: 2 levels per channel, at most 0.1 % of the pixels beyond that.
 #include "render/HeadlessPlatform.h"
 
@@ -13,31 +14,68 @@
 
 namespace {
 
-// Runs the export of the sample at 320 x 240 into `out`; true on exit status 0.
-bool Export(const QString& out, bool withDisplay) {
-    QProcess viewer;
+// A display number no server listens on: the case of an ssh, cron or tmux session that outlived
+// its desktop.
+constexpr char kStaleDisplay[] = ":4097";
+
+enum class Display { shown, none, stale };
+
+QProcessEnvironment Environment(Display display) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (!withDisplay) {
+    if (display != Display::shown) {
         environment.remove("DISPLAY");
         environment.remove("WAYLAND_DISPLAY");
         environment.remove("QT_QPA_PLATFORM");
     }
-    viewer.setProcessEnvironment(environment);
+    if (display == Display::stale) {
+        environment.insert("DISPLAY", kStaleDisplay);
+        environment.insert("WAYLAND_DISPLAY", "wayland-stale");
+    }
+    return environment;
+}
+
+// Runs the export of the sample at 320 x 240 into `out`; true on exit status 0.
+bool Export(const QString& out, Display display) {
+    QProcess viewer;
+    viewer.setProcessEnvironment(Environment(display));
     viewer.start(VISTREL_LIGHT, {"--export-image", out, "--size", "320x240", QV_SAMPLE});
     return viewer.waitForFinished(120000) && viewer.exitStatus() == QProcess::NormalExit &&
            viewer.exitCode() == 0;
 }
 
+TEST(BatchWithoutDisplay, AStaleDisplayGivesTheDisplaylessPicture) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ASSERT_TRUE(Export(folder.filePath("headless.png"), Display::none));
+    ASSERT_TRUE(Export(folder.filePath("stale.png"), Display::stale));
+    EXPECT_EQ(QImage(folder.filePath("stale.png")), QImage(folder.filePath("headless.png")));
+}
+
+TEST(BatchWithoutDisplay, TheWindowWithoutAReachableDisplaySaysSoAndExits) {
+    QProcess viewer;
+    viewer.setProcessEnvironment(Environment(Display::stale));
+    viewer.start(VISTREL_LIGHT, {QV_SAMPLE});
+    ASSERT_TRUE(viewer.waitForFinished(60000));
+    EXPECT_EQ(viewer.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(viewer.exitCode(), 1);
+    const QString errors = QString::fromLocal8Bit(viewer.readAllStandardError());
+    EXPECT_TRUE(
+        errors.contains(QStringLiteral("vistrel-light: no display to open the window on (WAYLAND_DISPLAY="
+                                       "wayland-stale, DISPLAY=%1 does not answer)")
+                            .arg(kStaleDisplay)))
+        << errors.toStdString();
+}
+
 TEST(BatchWithoutDisplay, WritesThePictureTheDisplayShows) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    ASSERT_TRUE(Export(folder.filePath("headless.png"), false));
+    ASSERT_TRUE(Export(folder.filePath("headless.png"), Display::none));
     const QImage headless(folder.filePath("headless.png"));
     ASSERT_EQ(headless.size(), QSize(320, 240));
     if (!HasWindowSystem())
         GTEST_SKIP() << "the comparison needs a display (run under xvfb-run)";
 
-    ASSERT_TRUE(Export(folder.filePath("shown.png"), true));
+    ASSERT_TRUE(Export(folder.filePath("shown.png"), Display::shown));
     const QImage shown(folder.filePath("shown.png"));
     ASSERT_EQ(shown.size(), headless.size());
     int beyond = 0;
