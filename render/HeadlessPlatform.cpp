@@ -63,12 +63,13 @@ std::string ForgetUnreachableDisplays() {
 #if !defined(_WIN32) && !defined(__APPLE__)
     Forget("WAYLAND_DISPLAY", WaylandAnswers, forgotten);
     Forget("DISPLAY", XAnswers, forgotten);
-    // Qt keeps to the session type and would abort on the forgotten one: name the one left.
-    if (!forgotten.empty() && !Named("QT_QPA_PLATFORM")) {
-        if (Named("DISPLAY"))
-            qputenv("QT_QPA_PLATFORM", "xcb");
-        else if (Named("WAYLAND_DISPLAY"))
+    // Qt keeps to the session type, or to X where it ignores that type, and aborts when the
+    // display it picked is missing: name the platform of the one that answers.
+    if (!Named("QT_QPA_PLATFORM")) {
+        if (!Named("DISPLAY") && Named("WAYLAND_DISPLAY"))
             qputenv("QT_QPA_PLATFORM", "wayland");
+        else if (Named("DISPLAY") && !forgotten.empty())
+            qputenv("QT_QPA_PLATFORM", "xcb");
     }
 #endif
     return forgotten;

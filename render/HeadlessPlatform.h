@@ -8,8 +8,9 @@
 bool HasWindowSystem();
 // Call before the GUI application exists. A DISPLAY or WAYLAND_DISPLAY that names a display no
 // one answers on (a closed ssh tunnel, a tmux session outliving its desktop) is removed from the
-// environment, so Qt starts on the one that answers, or HasWindowSystem() turns false, instead of
-// aborting in its platform plugin. Returns the removed ones for a message, e.g. "DISPLAY=:99",
+// environment, and Qt is told the platform of the one that answers (Wayland where it is the only
+// one), so Qt starts there, or HasWindowSystem() turns false, instead of aborting in its platform
+// plugin. Returns the removed ones for a message, e.g. "DISPLAY=:99",
 // joined by ", "; empty when every named display answers.
 std::string ForgetUnreachableDisplays();
 // Call before the GUI application exists: without a display, and unless a platform was chosen

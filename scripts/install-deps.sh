@@ -19,6 +19,8 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   # headless GL tests
   xvfb xauth libgl1-mesa-dri libegl-mesa0 mesa-utils
+  # the viewer on Wayland without X: Qt's Wayland platform, Weston's headless compositor
+  qt6-wayland weston
   # desktop integration: icons rendered at build time; the install-layout test's MIME and entry checks
   librsvg2-bin desktop-file-utils xdg-utils libfile-mimeinfo-perl shared-mime-info
   # the Windows shell-extension DLL: mingw-w64 cross compilers, widl, windres; Wine to test it

@@ -1,6 +1,8 @@
 #include "app/QV3DViewer/CViewWindow.h"
 
 #include <QEvent>
+#include <QGuiApplication>
+#include <QTimer>
 
 CViewWindow::CViewWindow() {
     setSurfaceType(QSurface::OpenGLSurface);
@@ -23,6 +25,35 @@ void CViewWindow::Paint() {
 void CViewWindow::exposeEvent(QExposeEvent* event) {
     (void)event;
     Paint();
+}
+
+// Qt 6.4 on Wayland never exposes a child window whose first frame came before its top-level
+// was mapped, so the view stayed blank: once the top-level is exposed, showing the child again
+// gives it a fresh surface, which is exposed.
+void CViewWindow::showEvent(QShowEvent* event) {
+    QWindow::showEvent(event);
+    if (QGuiApplication::platformName() != QLatin1String("wayland")) {
+        return;
+    }
+    QWindow* top = this;
+    while (top->parent() != nullptr) {
+        top = top->parent();
+    }
+    if (top != this) {
+        top->installEventFilter(this);
+    }
+}
+
+bool CViewWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed() && !isExposed()) {
+        QTimer::singleShot(0, this, [this] {
+            if (!isExposed()) {
+                hide();
+                show();
+            }
+        });
+    }
+    return QWindow::eventFilter(watched, event);
 }
 
 void CViewWindow::mousePressEvent(QMouseEvent* event) {
