@@ -23,6 +23,8 @@ packages=(
   qt6-wayland weston
   # desktop integration: icons rendered at build time; the install-layout test's MIME and entry checks
   librsvg2-bin desktop-file-utils xdg-utils libfile-mimeinfo-perl shared-mime-info
+  # a real thumbnail service for the thumbnailer's ranking test
+  tumbler dbus dbus-bin libglib2.0-bin
   # the Windows shell-extension DLL: mingw-w64 cross compilers, widl, windres; Wine to test it
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64 wine64
 )

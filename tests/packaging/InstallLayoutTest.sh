@@ -26,14 +26,14 @@ IFS=$old_ifs
 
 desktop=$share/applications/vistrel-light.desktop
 desktop-file-validate "$desktop" || fail "desktop entry does not validate"
-for line in 'Name=Vistrel Light' 'Exec=vistrel-light %f' 'Categories=Science;Education;' \
+for line in 'Name=Vistrel Light' 'Exec=vistrel-light %f' 'Categories=Science;DataVisualization;' \
     'MimeType=application/x-igor-binary-wave;' 'Icon=vistrel-light'; do
     grep -qxF "$line" "$desktop" || fail "desktop entry lacks '$line'"
 done
 
 thumbnailer=$share/thumbnailers/qvibw.thumbnailer
 for line in '[Thumbnailer Entry]' 'TryExec=qvibw-thumbnailer' 'Exec=qvibw-thumbnailer -s %s %i %o' \
-    'MimeType=application/x-igor-binary-wave;application/x-qvdf;'; do
+    'MimeType=application/x-igor-binary-wave;application/x-qvdf;' '[X-Tumbler Settings]' 'Priority=4'; do
     grep -qxF "$line" "$thumbnailer" || fail "thumbnailer entry lacks '$line'"
 done
 
@@ -54,9 +54,12 @@ XDG_DATA_DIRS=$share:/usr/share update-mime-database "$share/mime" || fail "upda
 files=$prefix/files
 mkdir -p "$files"
 cp "$sample" "$files/copy.ibw"
-printf '\005\000\000\000\000\000\000\000' >"$files/little-endian"
-printf '\000\005\000\000\000\000\000\000' >"$files/big-endian"
-printf '\006\000\000\000\000\000\000\000' >"$files/version-6"
+# The first word of each version of the format, in either byte order; versions 1 and 4 do not
+# count (a 1 is too common, a 4 was never written).
+for version in 1 2 3 4 5 6; do
+    printf "\\00$version\\000\\000\\000\\000\\000\\000\\000" >"$files/little-$version"
+    printf "\\000\\00$version\\000\\000\\000\\000\\000\\000" >"$files/big-$version"
+done
 printf '\000\000\000\000\020\000\000\000QVDF\000\000\000\000' >"$files/container"
 cp "$files/container" "$files/scan.qvdf"
 
@@ -69,11 +72,18 @@ expect() {
     [ "$found" = "$2" ] || fail "$1 is '$found', not '$2'"
 }
 expect copy.ibw application/x-igor-binary-wave
-expect little-endian application/x-igor-binary-wave
-expect big-endian application/x-igor-binary-wave
+for version in 2 3 5 6; do
+    expect little-$version application/x-igor-binary-wave
+    expect big-$version application/x-igor-binary-wave
+done
+for version in 1 4; do
+    for order in little big; do
+        [ "$(type_of "$files/$order-$version")" != application/x-igor-binary-wave ] ||
+            fail "$order-endian version $version taken for a wave"
+    done
+done
 expect scan.qvdf application/x-qvdf
 expect container application/x-qvdf
-[ "$(type_of "$files/version-6")" != application/x-igor-binary-wave ] || fail "version 6 taken for a wave"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "install layout: all checks passed"
