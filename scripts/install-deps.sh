@@ -25,6 +25,8 @@ packages=(
   librsvg2-bin desktop-file-utils xdg-utils libfile-mimeinfo-perl shared-mime-info
   # a real thumbnail service for the thumbnailer's ranking test
   tumbler dbus dbus-bin libglib2.0-bin
+  # the Debian package: CPack's dependency scan, Debian's package checks
+  file lintian
   # the Windows shell-extension DLL: mingw-w64 cross compilers, widl, windres; Wine to test it
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64 wine64
 )

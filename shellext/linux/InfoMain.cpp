@@ -4,9 +4,27 @@
 #include "shellext/linux/InfoReport.h"
 
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
+namespace {
+
+constexpr char kHelp[] = "usage: qvibw-info FILE\n"
+                         "Prints what the Windows shell shows for an .ibw or .qvdf file, as UTF-8: the\n"
+                         "channels, the five detail columns, the info tip and the note items.\n"
+                         "Exit status: 0, 1 when the file cannot be read as its kind, 2 for a wrong\n"
+                         "command line.\n"
+                         "\n"
+                         "Options:\n"
+                         "  -h, --help  Show this help.\n";
+
+} // namespace
+
 int main(int argc, char** argv) {
+    if (argc == 2 && (std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "--help") == 0)) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
     if (argc != 2) {
         std::fprintf(stderr, "usage: qvibw-info FILE\n");
         return 2;

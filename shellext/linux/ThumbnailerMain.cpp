@@ -16,9 +16,23 @@ int Usage() {
     return 2;
 }
 
+constexpr char kHelp[] = "usage: qvibw-thumbnailer -s SIZE INPUT OUTPUT.png\n"
+                         "Writes a file manager's thumbnail of an .ibw file (the preview of its first\n"
+                         "channel or force curve) or of a .qvdf container (its first image's thumbnail)\n"
+                         "as a PNG of at most SIZE x SIZE pixels. Exit status: 0, 1 when the file has no\n"
+                         "preview or the PNG cannot be written, 2 for a wrong command line.\n"
+                         "\n"
+                         "Options:\n"
+                         "  -s SIZE     Largest side of the thumbnail in pixels, 1 to 4096.\n"
+                         "  -h, --help  Show this help.\n";
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && (std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "--help") == 0)) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
     if (argc != 5 || std::strcmp(argv[1], "-s") != 0) {
         return Usage();
     }
