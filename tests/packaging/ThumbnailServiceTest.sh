@@ -2,7 +2,8 @@
 # ThumbnailServiceTest.sh PREFIX THUMBNAILER SAMPLE.ibw: asks a real thumbnail service (Xfce's
 # tumblerd, over D-Bus) for a thumbnail of the sample while another program's thumbnailer
 # claims the same type; ours must be the one used, whatever order the entries are read in.
-# PREFIX is the scratch install of the install-layout test. Skips (77) without tumblerd.
+# PREFIX is the scratch install of the install-layout test. Skips (77) without tumblerd. The
+# service starts on the first request and a loaded machine may take seconds: up to half a minute each.
 set -u
 prefix=$(realpath "$1")
 thumbnailer=$(realpath "$2")
@@ -28,8 +29,8 @@ cat >"$work/ask.sh" <<'ASK'
 gdbus call --session --dest org.freedesktop.thumbnails.Thumbnailer1 \
     --object-path /org/freedesktop/thumbnails/Thumbnailer1 \
     --method org.freedesktop.thumbnails.Thumbnailer1.Queue "['file://$1']" \
-    "['application/x-igor-binary-wave']" normal default 0 >/dev/null
-for i in $(seq 100); do
+    "['application/x-igor-binary-wave']" normal default "uint32 0" >/dev/null
+for i in $(seq 300); do
     for png in "$XDG_CACHE_HOME"/thumbnails/normal/*.png; do
         [ -s "$png" ] && { od -An -tu1 -j16 -N4 "$png" | awk '{print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4}'; exit 0; }
     done
