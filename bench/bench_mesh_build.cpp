@@ -1,8 +1,8 @@
 // Building the drawable copy of a mesh (vertices, normals, colours) in ns per point, against a
 // plain pass that allocates and writes the same bytes. One core, best of several runs.
 #include "bench/BenchRow.h"
-#include "render/detail/CVideoMemoryMeshData.h"
-#include "render/detail/MeshGeometry.h"
+#include "CVideoMemoryMeshData.h"
+#include "MeshGeometry.h"
 
 #include <algorithm>
 #include <chrono>

@@ -3,8 +3,8 @@
 // Usage: bench_mesh_export [FOLDER]. The default folder is /dev/shm where it exists, so the
 // figures show the exporters' own cost rather than the disk's; give a disk folder to see both.
 #include "bench/BenchRow.h"
-#include "render/detail/MeshGeometry.h"
-#include "render/detail/SolidTriangles.h"
+#include "MeshGeometry.h"
+#include "SolidTriangles.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,6 +1,6 @@
 #include "render/CColorTableHandler.h"
 
-#include "render/ColorTables.h"
+#include "ColorTables.h"
 
 #include <algorithm>
 #include <cstddef>

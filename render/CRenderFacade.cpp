@@ -1,14 +1,14 @@
 // Handle validation and forwarding to the render objects.
 #include "render/CRenderFacade.h"
 
-#include "render/detail/CColorTableObject.h"
-#include "render/detail/CContextObject.h"
-#include "render/detail/CDrawEngineGeneric.h"
-#include "render/detail/CEngineMakerData.h"
-#include "render/detail/CMeshComposite.h"
-#include "render/detail/CMeshObject.h"
-#include "render/detail/CRenderObjectContainer.h"
-#include "render/detail/DibLayout.h"
+#include "CColorTableObject.h"
+#include "CContextObject.h"
+#include "CDrawEngineGeneric.h"
+#include "CEngineMakerData.h"
+#include "CMeshComposite.h"
+#include "CMeshObject.h"
+#include "CRenderObjectContainer.h"
+#include "DibLayout.h"
 
 #include <QOffscreenSurface>
 

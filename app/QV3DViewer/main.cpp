@@ -1,10 +1,10 @@
 // vistrel-light: starts the viewer on the file named on the command line, or empty; with an
 // --export option it runs the batch mode instead and shows no window.
-#include "app/QV3DViewer/BatchExport.h"
-#include "app/QV3DViewer/BatchOptions.h"
-#include "app/QV3DViewer/CQV3DViewerApp.h"
-#include "app/QV3DViewer/CQV3DViewerView.h"
-#include "app/QV3DViewer/CViewWindow.h"
+#include "app/QV3DViewer/batch/BatchExport.h"
+#include "app/QV3DViewer/batch/BatchOptions.h"
+#include "app/QV3DViewer/frame/CQV3DViewerApp.h"
+#include "app/QV3DViewer/view/CQV3DViewerView.h"
+#include "app/QV3DViewer/view/CViewWindow.h"
 #include "render/HeadlessPlatform.h"
 
 #include <QSurfaceFormat>

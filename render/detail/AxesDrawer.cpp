@@ -1,8 +1,8 @@
 // Drawing of the axes layout.
-#include "render/AxesDrawer.h"
+#include "AxesDrawer.h"
 
-#include "render/AxesLayout.h"
-#include "render/DrawText.h"
+#include "AxesLayout.h"
+#include "DrawText.h"
 
 #include <GL/gl.h>
 

@@ -1,5 +1,5 @@
 // Axis lines, ticks, bounding box and labels of a mesh.
-#include "render/AxesLayout.h"
+#include "AxesLayout.h"
 
 #include "base/NumberFormat.h"
 

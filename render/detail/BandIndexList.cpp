@@ -1,5 +1,5 @@
 // One index list serves every band: the array pointers move per band instead.
-#include "render/detail/MeshGeometry.h"
+#include "MeshGeometry.h"
 
 std::vector<std::uint32_t> BandIndexList(int columns) {
     std::vector<std::uint32_t> indices;

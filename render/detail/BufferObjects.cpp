@@ -1,9 +1,9 @@
 // GLEW's own return code is unreliable without GLX, so the entry points are checked instead.
 #include <GL/glew.h>
 
-#include "render/detail/BufferObjects.h"
+#include "BufferObjects.h"
 
-#include "render/detail/GlContextOps.h"
+#include "GlContextOps.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 // Registration for the lifetime of a render object, and its broadcasts.
-#include "render/detail/CBlockObject.h"
+#include "CBlockObject.h"
 
-#include "render/detail/CRenderObjectContainer.h"
+#include "CRenderObjectContainer.h"
 
 // Register() and Unregister() are called non-virtually on purpose: during construction and
 // destruction only the base behaviour exists.

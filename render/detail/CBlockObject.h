@@ -1,7 +1,7 @@
 // A registered render object with a fixed type code; registers itself for its lifetime.
 #pragma once
 
-#include "render/detail/CObjectContainerElement.h"
+#include "CObjectContainerElement.h"
 
 class CBlockObject : public CObjectContainerElement {
 public:

@@ -1,5 +1,5 @@
 // The colour bar's registry behaviour; its drawing lives with the axes.
-#include "render/detail/CColorBarObject.h"
+#include "CColorBarObject.h"
 
 #include <GL/glew.h>
 

@@ -1,7 +1,7 @@
 // The colour bar of a scene: its tick count and the texture it is drawn from.
 #pragma once
 
-#include "render/detail/CBlockObject.h"
+#include "CBlockObject.h"
 
 class CColorBarObject : public CBlockObject {
 public:

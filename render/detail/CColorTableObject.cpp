@@ -1,5 +1,5 @@
 // Colour-table entries and their changed mark.
-#include "render/detail/CColorTableObject.h"
+#include "CColorTableObject.h"
 
 CColorTableObject::CColorTableObject() : CBlockObject(BlockType::ColorTable) {}
 

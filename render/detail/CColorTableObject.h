@@ -2,7 +2,7 @@
 #pragma once
 
 #include "base/ColorRGBA.h"
-#include "render/detail/CBlockObject.h"
+#include "CBlockObject.h"
 
 #include <cstdint>
 #include <vector>

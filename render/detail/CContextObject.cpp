@@ -1,12 +1,12 @@
 // The context object: view record, scene ownership and making its GL context current.
-#include "render/detail/CContextObject.h"
+#include "CContextObject.h"
 
-#include "render/detail/CColorBarObject.h"
-#include "render/detail/CDrawEngineBase.h"
-#include "render/detail/CMeshComposite.h"
-#include "render/detail/CRenderObjectContainer.h"
-#include "render/detail/GlContextOps.h"
-#include "render/detail/ViewStateLimits.h"
+#include "CColorBarObject.h"
+#include "CDrawEngineBase.h"
+#include "CMeshComposite.h"
+#include "CRenderObjectContainer.h"
+#include "GlContextOps.h"
+#include "ViewStateLimits.h"
 
 CContextObject::CContextObject() : CBlockObject(BlockType::Context) {}
 

@@ -3,7 +3,7 @@
 
 #include "render/ContextInfo.h"
 #include "render/ViewState.h"
-#include "render/detail/CBlockObject.h"
+#include "CBlockObject.h"
 
 #include <memory>
 

@@ -1,11 +1,11 @@
 // GL context creation, the initial state and the frame sequence shared by every engine.
 #include <GL/glew.h>
 
-#include "render/detail/CDrawEngineBase.h"
+#include "CDrawEngineBase.h"
 
-#include "render/detail/BufferObjects.h"
-#include "render/detail/CContextObject.h"
-#include "render/detail/GlContextOps.h"
+#include "BufferObjects.h"
+#include "CContextObject.h"
+#include "GlContextOps.h"
 
 CDrawEngineBase::~CDrawEngineBase() {
     if (context == nullptr)

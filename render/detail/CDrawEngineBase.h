@@ -1,7 +1,7 @@
 // A draw engine: creates its context's GL context, sets the initial GL state and runs frames.
 #pragma once
 
-#include "render/detail/CFrameBuffer.h"
+#include "CFrameBuffer.h"
 
 #include <cstdint>
 

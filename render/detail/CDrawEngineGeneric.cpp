@@ -1,14 +1,14 @@
 // The frame: projection, light, camera, scene, colour bar, text.
 #include <GL/glew.h>
 
-#include "render/detail/CDrawEngineGeneric.h"
+#include "CDrawEngineGeneric.h"
 
-#include "render/DrawText.h"
+#include "DrawText.h"
 
-#include "render/detail/CContextObject.h"
-#include "render/detail/CMeshComposite.h"
-#include "render/detail/CMeshObject.h"
-#include "render/detail/Camera.h"
+#include "CContextObject.h"
+#include "CMeshComposite.h"
+#include "CMeshObject.h"
+#include "Camera.h"
 
 void CDrawEngineGeneric::BeginFrame(int width, int height) {
     CDrawEngineBase::BeginFrame(width, height);

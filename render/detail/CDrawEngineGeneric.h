@@ -2,7 +2,7 @@
 // then the colour bar and the on-screen text.
 #pragma once
 
-#include "render/detail/CDrawEngineBase.h"
+#include "CDrawEngineBase.h"
 
 struct ViewState;
 

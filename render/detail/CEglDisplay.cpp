@@ -1,7 +1,7 @@
 // EGL without X: the surfaceless platform renders into framebuffer objects only, so the
 // configuration asks for pbuffer support (any surface type must be named) and no window.
 #define EGL_NO_X11
-#include "render/detail/CEglDisplay.h"
+#include "CEglDisplay.h"
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>

@@ -1,8 +1,8 @@
 // Contexts on the surfaceless display; the share group of an unshared context is itself.
 #define EGL_NO_X11
-#include "render/detail/CEglGlContext.h"
+#include "CEglGlContext.h"
 
-#include "render/detail/CEglDisplay.h"
+#include "CEglDisplay.h"
 
 #include <EGL/egl.h>
 

@@ -2,7 +2,7 @@
 // its framebuffer object.
 #pragma once
 
-#include "render/detail/CGlContext.h"
+#include "CGlContext.h"
 
 #include <functional>
 

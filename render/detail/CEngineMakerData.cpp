@@ -1,7 +1,7 @@
 // The master context is made once and kept until exit, even when no context uses it.
-#include "render/detail/CEngineMakerData.h"
+#include "CEngineMakerData.h"
 
-#include "render/detail/GlSurfaceFormat.h"
+#include "GlSurfaceFormat.h"
 
 #include <QGuiApplication>
 #include <QOffscreenSurface>

@@ -1,7 +1,7 @@
 // Building the fonts of a share group.
-#include "render/CFontData.h"
+#include "CFontData.h"
 
-#include "render/FontLookup.h"
+#include "FontLookup.h"
 
 #include <cstdio>
 #include <stdexcept>

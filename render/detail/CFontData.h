@@ -3,8 +3,8 @@
 // is left unbuilt; text drawn with it shows nothing, the rest of the view carries on.
 #pragma once
 
-#include "render/CFreeTypeFont.h"
-#include "render/GlyphMetrics.h"
+#include "CFreeTypeFont.h"
+#include "GlyphMetrics.h"
 
 class CFontData {
 public:

@@ -1,7 +1,7 @@
 // Framebuffer objects stand in for the memory bitmap a Windows memory context draws into.
 #include <GL/glew.h>
 
-#include "render/detail/CFrameBuffer.h"
+#include "CFrameBuffer.h"
 
 bool CFrameBuffer::Bind(int w, int h) {
     if (w <= 0 || h <= 0 || glGenFramebuffers == nullptr)

@@ -1,5 +1,5 @@
 // Glyph textures and display lists.
-#include "render/CFreeTypeFont.h"
+#include "CFreeTypeFont.h"
 
 #include <GL/gl.h>
 

@@ -2,7 +2,7 @@
 // 0..254. Each list draws its glyph's quad at the pen and advances the pen by whole pixels.
 #pragma once
 
-#include "render/GlyphRaster.h"
+#include "GlyphRaster.h"
 
 #include <array>
 #include <vector>

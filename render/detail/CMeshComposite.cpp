@@ -1,16 +1,16 @@
 // The scene: a list of mesh pointers re-validated before every use.
 #include <GL/glew.h>
 
-#include "render/detail/CMeshComposite.h"
+#include "CMeshComposite.h"
 
-#include "render/AxesDrawer.h"
-#include "render/ColorBarDrawer.h"
-#include "render/detail/CColorTableObject.h"
-#include "render/detail/CContextObject.h"
+#include "AxesDrawer.h"
+#include "ColorBarDrawer.h"
+#include "CColorTableObject.h"
+#include "CContextObject.h"
 
-#include "render/detail/CColorBarObject.h"
-#include "render/detail/CMeshObject.h"
-#include "render/detail/CRenderObjectContainer.h"
+#include "CColorBarObject.h"
+#include "CMeshObject.h"
+#include "CRenderObjectContainer.h"
 
 #include <algorithm>
 

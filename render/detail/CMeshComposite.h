@@ -1,7 +1,7 @@
 // The scene of one context: its meshes (not owned), its colour bar and the axes hooks.
 #pragma once
 
-#include "render/detail/CBlockObject.h"
+#include "CBlockObject.h"
 
 #include <vector>
 

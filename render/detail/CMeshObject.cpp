@@ -1,13 +1,13 @@
 // The surface mesh: initialisation, data loading, parameters, colours and drawing.
 #include <GL/glew.h>
 
-#include "render/detail/CMeshObject.h"
+#include "CMeshObject.h"
 
-#include "render/detail/BufferObjects.h"
-#include "render/detail/CColorTableObject.h"
-#include "render/detail/CContextObject.h"
-#include "render/detail/CRenderObjectContainer.h"
-#include "render/detail/MeshGeometry.h"
+#include "BufferObjects.h"
+#include "CColorTableObject.h"
+#include "CContextObject.h"
+#include "CRenderObjectContainer.h"
+#include "MeshGeometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,8 +3,8 @@
 
 #include "render/AxesOptions.h"
 #include "render/MeshParams.h"
-#include "render/detail/CBlockObject.h"
-#include "render/detail/CVideoMemoryMeshData.h"
+#include "CBlockObject.h"
+#include "CVideoMemoryMeshData.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,7 +1,7 @@
 // Registry hooks shared by every render object.
-#include "render/detail/CObjectContainerElement.h"
+#include "CObjectContainerElement.h"
 
-#include "render/detail/CRenderObjectContainer.h"
+#include "CRenderObjectContainer.h"
 
 bool CObjectContainerElement::IsRegistered() const {
     return CRenderObjectContainer::Instance().Contains(this);

@@ -1,7 +1,7 @@
 // Root of every registered render object: a key and the registry hooks.
 #pragma once
 
-#include "render/detail/ObjectEvent.h"
+#include "ObjectEvent.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 // Qt's GL objects may only be used while the GUI application exists; after that they are left
 // to the process exit.
-#include "render/detail/CQtGlContext.h"
+#include "CQtGlContext.h"
 
 #include <QGuiApplication>
 #include <QOpenGLContext>

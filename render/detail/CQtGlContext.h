@@ -1,7 +1,7 @@
 // A GL context made by Qt on a window or an off-screen surface.
 #pragma once
 
-#include "render/detail/CGlContext.h"
+#include "CGlContext.h"
 
 class QOpenGLContext;
 class QSurface;

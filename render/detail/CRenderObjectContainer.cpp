@@ -1,7 +1,7 @@
 // The registry: one list per type code, kept in registration order.
-#include "render/detail/CRenderObjectContainer.h"
+#include "CRenderObjectContainer.h"
 
-#include "render/detail/CBlockObject.h"
+#include "CBlockObject.h"
 
 #include <algorithm>
 #include <cstdlib>

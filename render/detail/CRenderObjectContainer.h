@@ -1,7 +1,7 @@
 // The process-wide registry of render objects: handle validation, lookup by key, broadcasts.
 #pragma once
 
-#include "render/detail/ObjectEvent.h"
+#include "ObjectEvent.h"
 
 #include <array>
 #include <vector>

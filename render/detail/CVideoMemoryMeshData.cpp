@@ -2,9 +2,9 @@
 // whole rows so that they never need more than the fixed staging arrays.
 #include <GL/glew.h>
 
-#include "render/detail/CVideoMemoryMeshData.h"
+#include "CVideoMemoryMeshData.h"
 
-#include "render/detail/MeshGeometry.h"
+#include "MeshGeometry.h"
 
 #include <algorithm>
 

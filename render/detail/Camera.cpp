@@ -1,7 +1,7 @@
 // The fixed-function camera and light set-up of a frame.
 #include <GL/glew.h>
 
-#include "render/detail/Camera.h"
+#include "Camera.h"
 
 #include <GL/glu.h>
 

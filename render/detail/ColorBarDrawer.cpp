@@ -1,9 +1,9 @@
 // Drawing of the colour bar.
-#include "render/ColorBarDrawer.h"
+#include "ColorBarDrawer.h"
 
-#include "render/AxesDrawer.h"
-#include "render/ColorBarLayout.h"
-#include "render/DrawText.h"
+#include "AxesDrawer.h"
+#include "ColorBarLayout.h"
+#include "DrawText.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>

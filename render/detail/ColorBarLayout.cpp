@@ -1,7 +1,7 @@
 // Colour-bar texture rows, ticks and labels.
-#include "render/ColorBarLayout.h"
+#include "ColorBarLayout.h"
 
-#include "render/AxesLayout.h"
+#include "AxesLayout.h"
 #include "base/NumberFormat.h"
 
 std::vector<std::uint8_t> ColorBarTexels(const std::vector<ColorRGBA>& entries) {

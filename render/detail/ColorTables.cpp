@@ -1,6 +1,6 @@
 // The built-in colour tables, declared by the rule that produces each one: straight lines between
 // anchor entries, evenly spread anchors, explicit lists, hue sweeps and the web-safe cube.
-#include "render/ColorTables.h"
+#include "ColorTables.h"
 
 #include <algorithm>
 #include <cmath>

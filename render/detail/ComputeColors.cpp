@@ -1,5 +1,5 @@
 // Heights to table colours across the display range; NaN heights take the NaN colour.
-#include "render/detail/MeshGeometry.h"
+#include "MeshGeometry.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // Per-vertex normals from the four neighbours; a missing neighbour is replaced by the vertex.
-#include "render/detail/MeshGeometry.h"
+#include "MeshGeometry.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // Grid points into the model box: x across [-5, 5], y centred, z from ZOffset upward.
-#include "render/detail/MeshGeometry.h"
+#include "MeshGeometry.h"
 
 #include <cmath>
 

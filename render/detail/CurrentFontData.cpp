@@ -1,9 +1,9 @@
 // Font sets keyed by share group; a set is forgotten when its group dies, taking its GL objects
 // with it.
-#include "render/CurrentFontData.h"
+#include "CurrentFontData.h"
 
-#include "render/CFontData.h"
-#include "render/detail/GlContextOps.h"
+#include "CFontData.h"
+#include "GlContextOps.h"
 
 #include <map>
 #include <memory>

@@ -1,5 +1,5 @@
 // Decimation samples by a float ratio, truncated: the last sample may fall one short of the end.
-#include "render/detail/MeshGeometry.h"
+#include "MeshGeometry.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // BITMAPFILEHEADER and BITMAPINFOHEADER written field by field, little-endian.
-#include "render/detail/DibLayout.h"
+#include "DibLayout.h"
 
 namespace {
 void Put16(std::uint8_t* p, std::uint32_t v) {

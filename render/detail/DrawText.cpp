@@ -1,10 +1,10 @@
 // Labels, screen text and the on-screen block.
-#include "render/DrawText.h"
+#include "DrawText.h"
 
-#include "render/CFontData.h"
-#include "render/CurrentFontData.h"
-#include "render/ScreenText.h"
-#include "render/TextBuffer.h"
+#include "CFontData.h"
+#include "CurrentFontData.h"
+#include "ScreenText.h"
+#include "TextBuffer.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>

@@ -1,4 +1,4 @@
-#include "render/detail/FixedDecimal.h"
+#include "FixedDecimal.h"
 
 #include <charconv>
 #include <cmath>

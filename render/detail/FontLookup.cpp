@@ -1,5 +1,5 @@
 // Font-file lookup through fontconfig.
-#include "render/FontLookup.h"
+#include "FontLookup.h"
 
 #include <fontconfig/fontconfig.h>
 

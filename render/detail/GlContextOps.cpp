@@ -2,13 +2,13 @@
 // through EGL's surfaceless platform for memory contexts when there is no display (Qt's own
 // platforms give no GL context then). Without a display a window context is not attempted:
 // its window is never created as a GL surface, which Qt's offscreen platform cannot host.
-#include "render/detail/GlContextOps.h"
+#include "GlContextOps.h"
 
 #include "render/HeadlessPlatform.h"
-#include "render/detail/CEglGlContext.h"
-#include "render/detail/CEngineMakerData.h"
-#include "render/detail/CQtGlContext.h"
-#include "render/detail/GlSurfaceFormat.h"
+#include "CEglGlContext.h"
+#include "CEngineMakerData.h"
+#include "CQtGlContext.h"
+#include "GlSurfaceFormat.h"
 
 #include <QGuiApplication>
 #include <QOffscreenSurface>

@@ -1,5 +1,5 @@
 // Fixed-function rendering needs the compatibility profile.
-#include "render/detail/GlSurfaceFormat.h"
+#include "GlSurfaceFormat.h"
 
 QSurfaceFormat RenderSurfaceFormat(bool doubleBuffer) {
     QSurfaceFormat format;

@@ -1,5 +1,5 @@
 // Outline glyph metrics through FreeType.
-#include "render/GlyphMetrics.h"
+#include "GlyphMetrics.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

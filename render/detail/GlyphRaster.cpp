@@ -1,5 +1,5 @@
 // FreeType rasterisation of a glyph font into texel blocks.
-#include "render/GlyphRaster.h"
+#include "GlyphRaster.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

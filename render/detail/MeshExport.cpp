@@ -1,9 +1,9 @@
 // The mesh side of the exports: fresh positions and colours of every point, then the writers.
 // A NaN height is written on the base plane: a NaN vertex makes the solid unusable elsewhere.
-#include "render/detail/CMeshObject.h"
+#include "CMeshObject.h"
 
-#include "render/detail/MeshGeometry.h"
-#include "render/detail/SolidTriangles.h"
+#include "MeshGeometry.h"
+#include "SolidTriangles.h"
 
 #include <algorithm>
 #include <cmath>

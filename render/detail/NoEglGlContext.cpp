@@ -1,6 +1,6 @@
 // Platforms without EGL (Windows, macOS) always have their window system: no EGL context is
 // ever made there.
-#include "render/detail/CEglGlContext.h"
+#include "CEglGlContext.h"
 
 CEglGlContext* CEglGlContext::Create() {
     return nullptr;

@@ -1,5 +1,5 @@
 // Composition and layout of the on-screen text block.
-#include "render/ScreenText.h"
+#include "ScreenText.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -2,7 +2,7 @@
 // the origin, then the top surface, triangle by triangle in file order.
 #pragma once
 
-#include "render/detail/MeshGeometry.h"
+#include "MeshGeometry.h"
 
 #include <array>
 #include <cstddef>

@@ -1,5 +1,5 @@
 // The shared text buffer.
-#include "render/TextBuffer.h"
+#include "TextBuffer.h"
 
 #include <cstdio>
 

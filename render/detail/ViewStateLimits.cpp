@@ -1,5 +1,5 @@
 // Zoom floor, pitch wrapped into [0, 360], stereo controls and colour-bar ticks limited.
-#include "render/detail/ViewStateLimits.h"
+#include "ViewStateLimits.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // Facets are encoded into a block that stays in the cache and written block by block; the top
 // surface, nearly every facet, is walked directly over the grid rather than through the
 // generic triangle walk.
-#include "render/detail/SolidTriangles.h"
+#include "SolidTriangles.h"
 
 #include "base/SafeFileWriter.h"
 

@@ -1,9 +1,9 @@
 // VRML 2.0 text with CR LF line ends: every triangle's own three vertices, white walls and
 // floor, per-vertex colours on the top.
-#include "render/detail/SolidTriangles.h"
+#include "SolidTriangles.h"
 
 #include "base/SafeFileWriter.h"
-#include "render/detail/FixedDecimal.h"
+#include "FixedDecimal.h"
 
 #include <charconv>
 #include <cstring>

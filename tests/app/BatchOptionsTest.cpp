@@ -1,5 +1,5 @@
 // The batch command line: which lines start the viewer, which run exports, and which are refused.
-#include "app/QV3DViewer/BatchOptions.h"
+#include "app/QV3DViewer/batch/BatchOptions.h"
 #include "render/CColorTableHandler.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 // channels opened before each test.
 #pragma once
 
-#include "app/QV3DViewer/CMainFrame.h"
-#include "app/QV3DViewer/CQV3DViewerApp.h"
-#include "app/QV3DViewer/CQV3DViewerView.h"
+#include "app/QV3DViewer/frame/CMainFrame.h"
+#include "app/QV3DViewer/frame/CQV3DViewerApp.h"
+#include "app/QV3DViewer/view/CQV3DViewerView.h"
 #include "ui/ViewerPreferences.h"
 
 #include "ViewerSession.h"

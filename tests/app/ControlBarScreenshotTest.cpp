@@ -1,8 +1,8 @@
 // The main window with the control bar on the sample, and the preferences sheet, saved for a
 // person to look at (named after QT_SCALE_FACTOR); the checks catch clipped or overlapping
 // controls, which a screenshot shows but a reader of the numbers would miss.
-#include "app/QV3DViewer/CViewControls.h"
-#include "app/QV3DViewer/CommandIds.h"
+#include "app/QV3DViewer/controls/CViewControls.h"
+#include "app/QV3DViewer/frame/CommandIds.h"
 #include "ui/CPreferencesProp.h"
 
 #include "ControlBarFixture.h"

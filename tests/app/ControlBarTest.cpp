@@ -1,7 +1,7 @@
 // The control bar on an open image: the positions modes, what each control changes in the view
 // state, the meshes and the working preferences, and that nothing of it is saved.
-#include "app/QV3DViewer/CSpinButtonCtrl.h"
-#include "app/QV3DViewer/CViewControls.h"
+#include "app/QV3DViewer/controls/CSpinButtonCtrl.h"
+#include "app/QV3DViewer/controls/CViewControls.h"
 #include "ibw/CIBWChannel.h"
 #include "ui/CColorButton.h"
 #include "ui/CLogarithmicSliderCtrl.h"

@@ -1,4 +1,4 @@
-#include "app/QV3DViewer/CQV3DViewerDoc.h"
+#include "app/QV3DViewer/document/CQV3DViewerDoc.h"
 
 #include "AppTestFiles.h"
 

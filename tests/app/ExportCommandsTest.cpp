@@ -1,11 +1,11 @@
 // ASCII, STL and VRML Export... and Note... from the running viewer: the dialogs they show, the
 // files they write through the controller, and the message a failed export gives.
-#include "app/QV3DViewer/AsciiExport.h"
-#include "app/QV3DViewer/CMainFrame.h"
-#include "app/QV3DViewer/CQV3DViewerApp.h"
-#include "app/QV3DViewer/CQV3DViewerDoc.h"
-#include "app/QV3DViewer/CQV3DViewerView.h"
-#include "app/QV3DViewer/CommandIds.h"
+#include "app/QV3DViewer/output/AsciiExport.h"
+#include "app/QV3DViewer/frame/CMainFrame.h"
+#include "app/QV3DViewer/frame/CQV3DViewerApp.h"
+#include "app/QV3DViewer/document/CQV3DViewerDoc.h"
+#include "app/QV3DViewer/view/CQV3DViewerView.h"
+#include "app/QV3DViewer/frame/CommandIds.h"
 #include "ui/CImageNote.h"
 
 #include "ViewerSession.h"

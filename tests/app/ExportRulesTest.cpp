@@ -1,6 +1,6 @@
 // The save dialogs of ASCII, STL and VRML export: extension and filter per format, and the
 // default-extension rule on chosen names.
-#include "app/QV3DViewer/ExportDialogRule.h"
+#include "app/QV3DViewer/output/ExportDialogRule.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The picture formats, the extension rule and the bitmap conversion of Export..., Copy and printing.
-#include "app/QV3DViewer/DibImage.h"
-#include "app/QV3DViewer/ImageFormats.h"
+#include "app/QV3DViewer/output/DibImage.h"
+#include "app/QV3DViewer/output/ImageFormats.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "app/QV3DViewer/CChannelBar.h"
-#include "app/QV3DViewer/CChannelBarCombo.h"
-#include "app/QV3DViewer/CMainFrame.h"
-#include "app/QV3DViewer/CQV3DViewerApp.h"
-#include "app/QV3DViewer/CQV3DViewerDoc.h"
-#include "app/QV3DViewer/CommandIds.h"
+#include "app/QV3DViewer/frame/CChannelBar.h"
+#include "app/QV3DViewer/frame/CChannelBarCombo.h"
+#include "app/QV3DViewer/frame/CMainFrame.h"
+#include "app/QV3DViewer/frame/CQV3DViewerApp.h"
+#include "app/QV3DViewer/document/CQV3DViewerDoc.h"
+#include "app/QV3DViewer/frame/CommandIds.h"
 
 #include "AppTestFiles.h"
 

@@ -1,8 +1,8 @@
 // The preferences command: OK replaces and saves the application's record and hands only the
 // listed fields to the open view; Cancel changes nothing.
-#include "app/QV3DViewer/CViewControls.h"
-#include "app/QV3DViewer/CommandIds.h"
-#include "app/QV3DViewer/MergeDialogPreferences.h"
+#include "app/QV3DViewer/controls/CViewControls.h"
+#include "app/QV3DViewer/frame/CommandIds.h"
+#include "app/QV3DViewer/controls/MergeDialogPreferences.h"
 #include "ui/CColorButton.h"
 #include "ui/CPreferencesProp.h"
 #include "ui/CProfileSettings.h"

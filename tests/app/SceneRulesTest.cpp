@@ -1,6 +1,6 @@
-#include "app/QV3DViewer/AutoRange.h"
-#include "app/QV3DViewer/ChannelPalette.h"
-#include "app/QV3DViewer/NoteDisplayRange.h"
+#include "app/QV3DViewer/view/AutoRange.h"
+#include "app/QV3DViewer/view/ChannelPalette.h"
+#include "app/QV3DViewer/view/NoteDisplayRange.h"
 #include "ibw/CIBWChannel.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "app/QV3DViewer/CMultiExtSingleDocTemplate.h"
-#include "app/QV3DViewer/CQV3DViewerDoc.h"
-#include "app/QV3DViewer/DocFileKind.h"
+#include "app/QV3DViewer/document/CMultiExtSingleDocTemplate.h"
+#include "app/QV3DViewer/document/CQV3DViewerDoc.h"
+#include "app/QV3DViewer/document/DocFileKind.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/QV3DViewer/DragViewState.h"
-#include "app/QV3DViewer/PrintLayout.h"
+#include "app/QV3DViewer/view/DragViewState.h"
+#include "app/QV3DViewer/output/PrintLayout.h"
 
 #include <gtest/gtest.h>
 

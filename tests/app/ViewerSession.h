@@ -2,8 +2,8 @@
 // opened into it, and answers to the modal windows its commands bring up.
 #pragma once
 
-#include "app/QV3DViewer/CMainFrame.h"
-#include "app/QV3DViewer/CQV3DViewerApp.h"
+#include "app/QV3DViewer/frame/CMainFrame.h"
+#include "app/QV3DViewer/frame/CQV3DViewerApp.h"
 
 #include "AppTestFiles.h"
 

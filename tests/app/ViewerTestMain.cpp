@@ -1,5 +1,5 @@
 // One application object for all window tests, with a settings store of its own.
-#include "app/QV3DViewer/CQV3DViewerApp.h"
+#include "app/QV3DViewer/frame/CQV3DViewerApp.h"
 
 #include <gtest/gtest.h>
 

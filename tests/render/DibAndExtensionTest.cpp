@@ -1,6 +1,6 @@
 // The bitmap header layout and the whole-word extension test.
-#include "render/detail/BufferObjects.h"
-#include "render/detail/DibLayout.h"
+#include "BufferObjects.h"
+#include "DibLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The STL and VRML file writers on arrays, without GL: every byte of a small solid against an
 // encoding written straight from the triangle tables, and failures that keep an earlier file.
-#include "render/detail/MeshGeometry.h"
-#include "render/detail/SolidTriangles.h"
+#include "MeshGeometry.h"
+#include "SolidTriangles.h"
 
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/ScratchFolder.h"

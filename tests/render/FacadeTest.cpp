@@ -1,7 +1,7 @@
 // Handle validation, colour-table keys and scene sharing through the facade.
 #include "GlFixture.h"
 
-#include "render/detail/CMeshObject.h"
+#include "CMeshObject.h"
 
 using FacadeTest = GlTest;
 

@@ -1,5 +1,5 @@
 // The exports' number writer against the C library's "%.Nf" for the same float.
-#include "render/detail/FixedDecimal.h"
+#include "FixedDecimal.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // Probes allow 12 grey levels: smooth shading interpolates colours between vertices.
 #include "GlFixture.h"
 
-#include "render/detail/CMeshObject.h"
+#include "CMeshObject.h"
 
 #include <QWindow>
 

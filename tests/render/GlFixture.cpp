@@ -2,7 +2,7 @@
 #include "GlFixture.h"
 
 #include "render/CColorTableHandler.h"
-#include "render/detail/CMeshObject.h"
+#include "CMeshObject.h"
 
 #include <QDir>
 #include <QImage>

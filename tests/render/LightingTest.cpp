@@ -3,7 +3,7 @@
 
 #include "GlFixture.h"
 
-#include "render/detail/Camera.h"
+#include "Camera.h"
 
 #include <cmath>
 

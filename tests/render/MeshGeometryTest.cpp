@@ -1,5 +1,5 @@
 // Decimation tables, vertices, normals, colours and the band index list, without GL.
-#include "render/detail/MeshGeometry.h"
+#include "MeshGeometry.h"
 
 #include <gtest/gtest.h>
 

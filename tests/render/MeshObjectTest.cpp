@@ -1,8 +1,8 @@
 // Mesh loading, parameters, overlay, refresh windows and GPU copies across contexts.
 #include "GlFixture.h"
 
-#include "render/detail/CMeshObject.h"
-#include "render/detail/MeshGeometry.h"
+#include "CMeshObject.h"
+#include "MeshGeometry.h"
 
 #include <cmath>
 #include <limits>

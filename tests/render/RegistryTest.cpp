@@ -1,7 +1,7 @@
 // Registration order, broadcast order, validation by type and the teardown at exit.
-#include "render/detail/CBlockObject.h"
-#include "render/detail/CMeshObject.h"
-#include "render/detail/CRenderObjectContainer.h"
+#include "CBlockObject.h"
+#include "CMeshObject.h"
+#include "CRenderObjectContainer.h"
 
 #include <gtest/gtest.h>
 

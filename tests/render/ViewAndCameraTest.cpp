@@ -1,6 +1,6 @@
 // View-record limits, the mono eye and the stereo numbers.
-#include "render/detail/Camera.h"
-#include "render/detail/ViewStateLimits.h"
+#include "Camera.h"
+#include "ViewStateLimits.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Axis lines, ticks, labels and the bounding box for known ranges, and the automatic label colour.
-#include "render/AxesLayout.h"
+#include "AxesLayout.h"
 
 #include <gtest/gtest.h>
 

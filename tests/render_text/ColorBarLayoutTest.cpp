@@ -1,5 +1,5 @@
 // Colour-bar texture rows, tick heights and labels.
-#include "render/ColorBarLayout.h"
+#include "ColorBarLayout.h"
 
 #include <gtest/gtest.h>
 

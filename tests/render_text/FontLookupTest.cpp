@@ -1,5 +1,5 @@
 // Face names resolve to the metric-compatible faces, and to DejaVu when those are missing.
-#include "render/FontLookup.h"
+#include "FontLookup.h"
 
 #include <gtest/gtest.h>
 

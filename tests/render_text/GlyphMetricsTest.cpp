@@ -1,6 +1,6 @@
 // Outline metrics in em units and the label measure built on them.
-#include "render/FontLookup.h"
-#include "render/GlyphMetrics.h"
+#include "FontLookup.h"
+#include "GlyphMetrics.h"
 
 #include <gtest/gtest.h>
 

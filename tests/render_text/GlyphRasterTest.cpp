@@ -1,6 +1,6 @@
 // Glyph textures: the power-of-two rule, the texel layout and a real face rasterised at 24 points.
-#include "render/FontLookup.h"
-#include "render/GlyphRaster.h"
+#include "FontLookup.h"
+#include "GlyphRaster.h"
 
 #include <gtest/gtest.h>
 

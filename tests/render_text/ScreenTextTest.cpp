@@ -1,5 +1,5 @@
 // The on-screen block for each text flag, its lines and their window positions.
-#include "render/ScreenText.h"
+#include "ScreenText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The shared text buffer cuts long text instead of running past its end.
-#include "render/TextBuffer.h"
+#include "TextBuffer.h"
 
 #include <gtest/gtest.h>
 

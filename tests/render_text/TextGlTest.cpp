@@ -2,13 +2,13 @@
 // texture sizes, where text pixels land, colour-bar colours, and screenshots to look at.
 #include "GlCanvas.h"
 
-#include "render/AxesDrawer.h"
+#include "AxesDrawer.h"
 #include "render/CColorTableHandler.h"
-#include "render/CFontData.h"
-#include "render/ColorBarDrawer.h"
-#include "render/CurrentFontData.h"
-#include "render/DrawText.h"
-#include "render/FontLookup.h"
+#include "CFontData.h"
+#include "ColorBarDrawer.h"
+#include "CurrentFontData.h"
+#include "DrawText.h"
+#include "FontLookup.h"
 #include "tests/render/ReferenceAxes.h"
 
 #include <GL/gl.h>

@@ -1,4 +1,4 @@
-#include "app/QV3DViewer/CAboutDlg.h"
+#include "app/QV3DViewer/frame/CAboutDlg.h"
 #include "ui/CHyperLink.h"
 
 #include "Screenshot.h"

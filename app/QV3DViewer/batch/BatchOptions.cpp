@@ -1,7 +1,7 @@
-#include "app/QV3DViewer/BatchOptions.h"
+#include "app/QV3DViewer/batch/BatchOptions.h"
 
-#include "app/QV3DViewer/EqualsNoCase.h"
-#include "app/QV3DViewer/ImageFormats.h"
+#include "app/QV3DViewer/document/EqualsNoCase.h"
+#include "app/QV3DViewer/output/ImageFormats.h"
 #include "render/CColorTableHandler.h"
 
 #include <QCommandLineParser>

@@ -1,4 +1,4 @@
-#include "app/QV3DViewer/CSpinButtonCtrl.h"
+#include "app/QV3DViewer/controls/CSpinButtonCtrl.h"
 
 #include <QKeyEvent>
 #include <QToolButton>

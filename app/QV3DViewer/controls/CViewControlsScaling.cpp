@@ -1,9 +1,9 @@
 // CViewControls, scaling: display range and offset of the main and overlay surfaces, and the
 // aspect. The bar shows an offset as the centre of the display range, ZOffset + ZRange / 2.
-#include "app/QV3DViewer/CViewControls.h"
+#include "app/QV3DViewer/controls/CViewControls.h"
 
-#include "app/QV3DViewer/AutoRange.h"
-#include "app/QV3DViewer/CQV3DViewerView.h"
+#include "app/QV3DViewer/view/AutoRange.h"
+#include "app/QV3DViewer/view/CQV3DViewerView.h"
 #include "ibw/CIBWChannel.h"
 #include "ui/CLogarithmicSliderCtrl.h"
 #include "ui/CMeasureSliderCtrl.h"

@@ -1,9 +1,9 @@
 // CViewControls, settings: the numeric positions, the colours, the lights, the display switches
 // and clipping, and the dispatch of committed edits.
-#include "app/QV3DViewer/CViewControls.h"
+#include "app/QV3DViewer/controls/CViewControls.h"
 
-#include "app/QV3DViewer/CQV3DViewerView.h"
-#include "app/QV3DViewer/CSpinButtonCtrl.h"
+#include "app/QV3DViewer/view/CQV3DViewerView.h"
+#include "app/QV3DViewer/controls/CSpinButtonCtrl.h"
 #include "ui/CColorButton.h"
 #include "ui/CUnitEdit.h"
 

@@ -1,4 +1,4 @@
-#include "app/QV3DViewer/MergeDialogPreferences.h"
+#include "app/QV3DViewer/controls/MergeDialogPreferences.h"
 
 ViewerPreferences MergeDialogPreferences(const ViewerPreferences& working, const ViewerPreferences& dialog) {
     ViewerPreferences merged = working;

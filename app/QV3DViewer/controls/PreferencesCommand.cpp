@@ -1,11 +1,11 @@
-#include "app/QV3DViewer/PreferencesCommand.h"
+#include "app/QV3DViewer/controls/PreferencesCommand.h"
 
-#include "app/QV3DViewer/CMainFrame.h"
-#include "app/QV3DViewer/CQV3DViewerView.h"
-#include "app/QV3DViewer/CViewControls.h"
-#include "app/QV3DViewer/CViewWindow.h"
-#include "app/QV3DViewer/CommandIds.h"
-#include "app/QV3DViewer/MergeDialogPreferences.h"
+#include "app/QV3DViewer/frame/CMainFrame.h"
+#include "app/QV3DViewer/view/CQV3DViewerView.h"
+#include "app/QV3DViewer/controls/CViewControls.h"
+#include "app/QV3DViewer/view/CViewWindow.h"
+#include "app/QV3DViewer/frame/CommandIds.h"
+#include "app/QV3DViewer/controls/MergeDialogPreferences.h"
 #include "ui/CPreferencesProp.h"
 #include "ui/CProfileSettings.h"
 

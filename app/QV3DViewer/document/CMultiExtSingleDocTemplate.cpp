@@ -1,7 +1,7 @@
-#include "app/QV3DViewer/CMultiExtSingleDocTemplate.h"
+#include "app/QV3DViewer/document/CMultiExtSingleDocTemplate.h"
 
-#include "app/QV3DViewer/CQV3DViewerDoc.h"
-#include "app/QV3DViewer/EqualsNoCase.h"
+#include "app/QV3DViewer/document/CQV3DViewerDoc.h"
+#include "app/QV3DViewer/document/EqualsNoCase.h"
 
 #include <string_view>
 

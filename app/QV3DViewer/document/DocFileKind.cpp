@@ -1,6 +1,6 @@
-#include "app/QV3DViewer/DocFileKind.h"
+#include "app/QV3DViewer/document/DocFileKind.h"
 
-#include "app/QV3DViewer/EqualsNoCase.h"
+#include "app/QV3DViewer/document/EqualsNoCase.h"
 
 DocFileKind ClassifyDocPath(const std::string& path) {
     const std::size_t dot = path.rfind('.');

@@ -1,4 +1,4 @@
-#include "app/QV3DViewer/EqualsNoCase.h"
+#include "app/QV3DViewer/document/EqualsNoCase.h"
 
 #include <algorithm>
 #include <cctype>

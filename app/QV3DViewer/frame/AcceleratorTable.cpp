@@ -1,6 +1,6 @@
-#include "app/QV3DViewer/AcceleratorTable.h"
+#include "app/QV3DViewer/frame/AcceleratorTable.h"
 
-#include "app/QV3DViewer/CommandIds.h"
+#include "app/QV3DViewer/frame/CommandIds.h"
 
 const std::vector<Accelerator>& AcceleratorTable() {
     static const std::vector<Accelerator> table = {

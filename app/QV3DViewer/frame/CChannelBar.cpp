@@ -1,6 +1,6 @@
-#include "app/QV3DViewer/CChannelBar.h"
+#include "app/QV3DViewer/frame/CChannelBar.h"
 
-#include "app/QV3DViewer/CChannelBarCombo.h"
+#include "app/QV3DViewer/frame/CChannelBarCombo.h"
 #include "render/CColorTableHandler.h"
 
 #include <QFontDatabase>

@@ -1,6 +1,6 @@
-#include "app/QV3DViewer/CChannelBarCombo.h"
+#include "app/QV3DViewer/frame/CChannelBarCombo.h"
 
-#include "app/QV3DViewer/CChannelBar.h"
+#include "app/QV3DViewer/frame/CChannelBar.h"
 
 CChannelBarCombo::CChannelBarCombo(CChannelBar* bar_, int controlId_, QWidget* parent)
     : QComboBox(parent), bar(bar_), controlId(controlId_) {

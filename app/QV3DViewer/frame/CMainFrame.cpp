@@ -1,10 +1,10 @@
-#include "app/QV3DViewer/CMainFrame.h"
+#include "app/QV3DViewer/frame/CMainFrame.h"
 
-#include "app/QV3DViewer/AcceleratorTable.h"
-#include "app/QV3DViewer/CChannelBar.h"
-#include "app/QV3DViewer/CViewControls.h"
-#include "app/QV3DViewer/CommandIds.h"
-#include "app/QV3DViewer/CommandPrompts.h"
+#include "app/QV3DViewer/frame/AcceleratorTable.h"
+#include "app/QV3DViewer/frame/CChannelBar.h"
+#include "app/QV3DViewer/controls/CViewControls.h"
+#include "app/QV3DViewer/frame/CommandIds.h"
+#include "app/QV3DViewer/frame/CommandPrompts.h"
 #include "ui/ViewerPreferences.h"
 
 #include <QAction>

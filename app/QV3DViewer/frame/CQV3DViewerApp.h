@@ -2,7 +2,7 @@
 // command line, and the framework's open, new and recent-file commands.
 #pragma once
 
-#include "app/QV3DViewer/CRecentFileList.h"
+#include "app/QV3DViewer/frame/CRecentFileList.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "app/QV3DViewer/CRecentFileList.h"
+#include "app/QV3DViewer/frame/CRecentFileList.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
-#include "app/QV3DViewer/CommandPrompts.h"
+#include "app/QV3DViewer/frame/CommandPrompts.h"
 
-#include "app/QV3DViewer/CommandIds.h"
+#include "app/QV3DViewer/frame/CommandIds.h"
 
 #include <map>
 

@@ -1,4 +1,4 @@
-#include "app/QV3DViewer/AsciiExport.h"
+#include "app/QV3DViewer/output/AsciiExport.h"
 
 AsciiExport::AsciiExport(const ExportDialogRule& rule, const QString& initialName, QWidget* parent)
     : QFileDialog(parent), defaultExtension(rule.defaultExtension) {

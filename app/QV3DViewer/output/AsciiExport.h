@@ -3,7 +3,7 @@
 // is replaced.
 #pragma once
 
-#include "app/QV3DViewer/ExportDialogRule.h"
+#include "app/QV3DViewer/output/ExportDialogRule.h"
 
 #include <QFileDialog>
 

@@ -1,8 +1,8 @@
-#include "app/QV3DViewer/CViewPrinter.h"
+#include "app/QV3DViewer/output/CViewPrinter.h"
 
-#include "app/QV3DViewer/DibImage.h"
-#include "app/QV3DViewer/PrintLayout.h"
-#include "app/QV3DViewer/ViewController.h"
+#include "app/QV3DViewer/output/DibImage.h"
+#include "app/QV3DViewer/output/PrintLayout.h"
+#include "app/QV3DViewer/view/ViewController.h"
 
 #include <QPageSetupDialog>
 #include <QPainter>

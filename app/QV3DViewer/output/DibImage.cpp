@@ -1,4 +1,4 @@
-#include "app/QV3DViewer/DibImage.h"
+#include "app/QV3DViewer/output/DibImage.h"
 
 namespace {
 

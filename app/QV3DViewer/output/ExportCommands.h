@@ -3,7 +3,7 @@
 // cursor, and "Note...", the image note dialog of the open file.
 #pragma once
 
-#include "app/QV3DViewer/ExportDialogRule.h"
+#include "app/QV3DViewer/output/ExportDialogRule.h"
 
 class CMainFrame;
 class CQV3DViewerView;

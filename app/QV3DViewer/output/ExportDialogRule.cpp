@@ -1,4 +1,4 @@
-#include "app/QV3DViewer/ExportDialogRule.h"
+#include "app/QV3DViewer/output/ExportDialogRule.h"
 
 ExportDialogRule ExportDialogRuleFor(ViewExportKind kind) {
     switch (kind) {

@@ -1,9 +1,9 @@
-#include "app/QV3DViewer/ImageExport.h"
+#include "app/QV3DViewer/output/ImageExport.h"
 
-#include "app/QV3DViewer/DibImage.h"
-#include "app/QV3DViewer/ImageFormats.h"
-#include "app/QV3DViewer/ViewController.h"
-#include "app/QV3DViewer/WriteImageFile.h"
+#include "app/QV3DViewer/output/DibImage.h"
+#include "app/QV3DViewer/output/ImageFormats.h"
+#include "app/QV3DViewer/view/ViewController.h"
+#include "app/QV3DViewer/output/WriteImageFile.h"
 
 #include <QApplication>
 #include <QClipboard>

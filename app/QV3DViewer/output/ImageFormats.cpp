@@ -1,4 +1,4 @@
-#include "app/QV3DViewer/ImageFormats.h"
+#include "app/QV3DViewer/output/ImageFormats.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "app/QV3DViewer/PrintLayout.h"
+#include "app/QV3DViewer/output/PrintLayout.h"
 
 #include <algorithm>
 

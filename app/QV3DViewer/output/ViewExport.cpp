@@ -1,6 +1,6 @@
-#include "app/QV3DViewer/ViewExport.h"
+#include "app/QV3DViewer/output/ViewExport.h"
 
-#include "app/QV3DViewer/ViewController.h"
+#include "app/QV3DViewer/view/ViewController.h"
 #include "ibw/CIBWReader.h"
 #include "ui/CPath.h"
 

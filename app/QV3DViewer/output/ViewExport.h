@@ -3,7 +3,7 @@
 // The menu commands and the batch mode share it.
 #pragma once
 
-#include "app/QV3DViewer/ExportDialogRule.h"
+#include "app/QV3DViewer/output/ExportDialogRule.h"
 
 #include <string>
 

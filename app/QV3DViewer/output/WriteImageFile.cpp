@@ -1,6 +1,6 @@
-#include "app/QV3DViewer/WriteImageFile.h"
+#include "app/QV3DViewer/output/WriteImageFile.h"
 
-#include "app/QV3DViewer/ImageFormats.h"
+#include "app/QV3DViewer/output/ImageFormats.h"
 
 #include <QImageWriter>
 #include <QSaveFile>

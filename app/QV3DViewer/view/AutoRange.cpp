@@ -1,4 +1,4 @@
-#include "app/QV3DViewer/AutoRange.h"
+#include "app/QV3DViewer/view/AutoRange.h"
 
 #include "ibw/CIBWChannel.h"
 

@@ -1,4 +1,4 @@
-#include "app/QV3DViewer/AxesLabels.h"
+#include "app/QV3DViewer/view/AxesLabels.h"
 
 #include "ibw/CIBWChannel.h"
 #include "base/NumberFormat.h"

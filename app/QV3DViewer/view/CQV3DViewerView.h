@@ -3,7 +3,7 @@
 // commands.
 #pragma once
 
-#include "app/QV3DViewer/ViewController.h"
+#include "app/QV3DViewer/view/ViewController.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "app/QV3DViewer/CViewWindow.h"
+#include "app/QV3DViewer/view/CViewWindow.h"
 
 #include <QEvent>
 #include <QGuiApplication>

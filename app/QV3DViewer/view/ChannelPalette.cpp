@@ -1,4 +1,4 @@
-#include "app/QV3DViewer/ChannelPalette.h"
+#include "app/QV3DViewer/view/ChannelPalette.h"
 
 #include "render/CColorTableHandler.h"
 

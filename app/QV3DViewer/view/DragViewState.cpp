@@ -1,4 +1,4 @@
-#include "app/QV3DViewer/DragViewState.h"
+#include "app/QV3DViewer/view/DragViewState.h"
 
 namespace {
 

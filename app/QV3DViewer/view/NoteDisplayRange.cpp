@@ -1,4 +1,4 @@
-#include "app/QV3DViewer/NoteDisplayRange.h"
+#include "app/QV3DViewer/view/NoteDisplayRange.h"
 
 #include <cctype>
 #include <charconv>

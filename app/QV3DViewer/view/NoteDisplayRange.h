@@ -1,7 +1,7 @@
 // The display range stored in the wave note ("Display Offset n", "Display Range n").
 #pragma once
 
-#include "app/QV3DViewer/AutoRange.h"
+#include "app/QV3DViewer/view/AutoRange.h"
 
 #include <string>
 
