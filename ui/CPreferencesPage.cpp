@@ -118,7 +118,7 @@ CPreferencesPage::CPreferencesPage(QWidget* parent) : QWidget(parent) {
 
 QCheckBox* CPreferencesPage::AddCheck(int id, const char* text) {
     auto* check = new QCheckBox(text);
-    controls.emplace_back(id, check);
+    controls.Add(id, check);
     connect(check, &QCheckBox::clicked, this, &CPreferencesPage::MarkModified);
     return check;
 }
@@ -127,7 +127,7 @@ QComboBox* CPreferencesPage::AddCombo(int id, const QStringList& items) {
     auto* combo = new QComboBox;
     combo->addItems(items);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    controls.emplace_back(id, combo);
+    controls.Add(id, combo);
     if (id == IdClipMode) {
         connect(combo, &QComboBox::activated, this, &CPreferencesPage::MarkModified);
     }
@@ -137,7 +137,7 @@ QComboBox* CPreferencesPage::AddCombo(int id, const QStringList& items) {
 CUnitEdit* CPreferencesPage::AddUnitEdit(int id) {
     auto* edit = new CUnitEdit(id);
     edit->setFixedWidth(WidthFor(edit, "0000.000"));
-    controls.emplace_back(id, edit);
+    controls.Add(id, edit);
     connect(edit, &QLineEdit::textEdited, this, &CPreferencesPage::MarkModified);
     connect(edit, &CUnitEdit::unitEditCommit, this, &CPreferencesPage::MarkModified);
     return edit;
@@ -148,7 +148,7 @@ CColorButton* CPreferencesPage::AddColorButton(int id) {
     // "Automatic" reads back as black; drawing it black shows the colour that will be stored.
     button->defaultColour = MakeColorRef(0, 0, 0);
     button->setMinimumWidth(WidthFor(button, "0000.000"));
-    controls.emplace_back(id, button);
+    controls.Add(id, button);
     connect(button, &CColorButton::colorAccepted, this, &CPreferencesPage::MarkModified);
     return button;
 }
@@ -156,17 +156,12 @@ CColorButton* CPreferencesPage::AddColorButton(int id) {
 QLineEdit* CPreferencesPage::AddThresholdEdit(int id) {
     auto* edit = new QLineEdit;
     edit->setFixedWidth(WidthFor(edit, "000000"));
-    controls.emplace_back(id, edit);
+    controls.Add(id, edit);
     return edit;
 }
 
 QWidget* CPreferencesPage::Control(int id) const {
-    for (const auto& [controlId, widget] : controls) {
-        if (controlId == id) {
-            return widget;
-        }
-    }
-    return nullptr;
+    return controls.Find(id);
 }
 
 void CPreferencesPage::UpdateThresholdsEnabled() {

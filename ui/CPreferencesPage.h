@@ -2,11 +2,10 @@
 // Initialise shows the record in the controls, Apply reads the controls back into it.
 #pragma once
 
+#include "ui/ControlTable.h"
 #include "ui/ViewerPreferences.h"
 
 #include <QWidget>
-#include <utility>
-#include <vector>
 
 class CColorButton;
 class CUnitEdit;
@@ -57,7 +56,7 @@ public:
     ViewerPreferences prefs;
 
 private:
-    template <class T> T* As(int id) const { return static_cast<T*>(Control(id)); }
+    template <class T> T* As(int id) const { return controls.As<T>(id); }
     QCheckBox* AddCheck(int id, const char* text);
     QComboBox* AddCombo(int id, const QStringList& items);
     CUnitEdit* AddUnitEdit(int id);
@@ -66,6 +65,6 @@ private:
     void MarkModified() { modified = true; }
     void UpdateThresholdsEnabled();
 
-    std::vector<std::pair<int, QWidget*>> controls;
+    ControlTable controls;
     bool modified = false;
 };

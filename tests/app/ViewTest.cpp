@@ -91,15 +91,15 @@ TEST_F(View, DragsStartFromThePressState) {
     ASSERT_TRUE(Controller().ReadViewState(after));
     EXPECT_FLOAT_EQ(after.Rotate - before.Rotate, 3.0f);
     EXPECT_FLOAT_EQ(after.Pitch - before.Pitch, 6.0f);
-    static int hookCalls = 0;
-    Controller().SetChangeHook([](void*) { ++hookCalls; }, nullptr);
+    int hookCalls = 0;
+    Controller().SetChangeHook([&hookCalls] { ++hookCalls; });
     EXPECT_FALSE(Controller().MouseDrag(0, 0x04 | 0x08, 150, 150));
     EXPECT_EQ(hookCalls, 1);
     Controller().Wheel(0, 0, 3.0f, 0, 0);
     ViewState wheeled;
     Controller().ReadViewState(wheeled);
     EXPECT_NEAR(wheeled.Zoom, after.Zoom - 0.3f, 1e-6);
-    Controller().SetChangeHook(nullptr, nullptr);
+    Controller().SetChangeHook({});
 }
 
 TEST_F(View, TextTogglesAreIndependentAndChecked) {

@@ -183,7 +183,7 @@ int RunBatch(int& argc, char** argv, const BatchOptions& options) {
         return kBatchOk;
     }
     case BatchOptions::version:
-        std::printf("%s %s\n", CQV3DViewerApp::kAppTitle, kFileVersion);
+        std::printf("%s %s\n", kAppTitle, kFileVersion);
         return kBatchOk;
     case BatchOptions::usageError:
         return Fail(options.error, kBatchUsage);

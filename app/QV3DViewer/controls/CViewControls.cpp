@@ -1,11 +1,7 @@
 #include "app/QV3DViewer/controls/CViewControls.h"
 
-#include "app/QV3DViewer/document/CQV3DViewerDoc.h"
-#include "app/QV3DViewer/view/CQV3DViewerView.h"
 #include "app/QV3DViewer/controls/CSpinButtonCtrl.h"
-#include "app/QV3DViewer/view/CViewWindow.h"
-#include "ibw/CIBWReader.h"
-#include "base/Windows1252.h"
+#include "app/QV3DViewer/view/ViewController.h"
 #include "ui/CColorButton.h"
 #include "ui/CLogarithmicSliderCtrl.h"
 #include "ui/CMeasureSliderCtrl.h"
@@ -90,27 +86,17 @@ CViewControls::CViewControls(QWidget* parent) : QWidget(parent) {
 }
 
 CViewControls::~CViewControls() {
-    if (ViewController* controller = Controller()) {
-        controller->SetChangeHook(nullptr, nullptr);
+    if (viewController != nullptr) {
+        viewController->SetChangeHook({});
     }
-}
-
-template <class T> T* CViewControls::Add(int id, T* widget) {
-    controls.emplace_back(id, widget);
-    return widget;
 }
 
 QWidget* CViewControls::Control(int id) const {
-    for (const auto& [controlId, widget] : controls) {
-        if (controlId == id) {
-            return widget;
-        }
-    }
-    return nullptr;
+    return controls.Find(id);
 }
 
 CUnitEdit* CViewControls::AddUnitEdit(int id, const char* widest) {
-    auto* edit = Add(id, new CUnitEdit(id));
+    auto* edit = controls.Add(id, new CUnitEdit(id));
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString::fromLatin1(widest)) +
                         edit->fontMetrics().averageCharWidth() + 6);
     edit->setAlignment(Qt::AlignRight);
@@ -118,20 +104,20 @@ CUnitEdit* CViewControls::AddUnitEdit(int id, const char* widest) {
 }
 
 QCheckBox* CViewControls::AddCheck(int id, const char* text) {
-    return Add(id, new QCheckBox(text));
+    return controls.Add(id, new QCheckBox(text));
 }
 
 QWidget* CViewControls::BuildPositions() {
     auto* group = new QGroupBox("Positions");
     auto* grid = GroupGrid(group);
-    auto* mode = Add(IdPositionMode, new QComboBox);
+    auto* mode = controls.Add(IdPositionMode, new QComboBox);
     mode->addItems({"View", "Light", "Offset", "Anaglyph"});
     grid->addWidget(mode, 0, 0, 1, 2);
     const int labels[3] = {IdPositionLabel1, IdPositionLabel2, IdPositionLabel3};
     const int edits[3] = {IdPosition1, IdPosition2, IdPosition3};
     for (int i = 0; i < 3; ++i) {
         auto* edit = AddUnitEdit(edits[i], "-000.00 \xB0");
-        auto* label = Add(labels[i], Caption("Focal Fac.", Qt::AlignRight | Qt::AlignVCenter));
+        auto* label = controls.Add(labels[i], Caption("Focal Fac.", Qt::AlignRight | Qt::AlignVCenter));
         label->setMinimumWidth(label->sizeHint().width());
         label->setBuddy(edit);
         grid->addWidget(label, i + 1, 0);
@@ -149,8 +135,8 @@ void CViewControls::AddScaleColumns(QGridLayout* grid, int rangeEdit, int offset
     grid->addWidget(Caption("Offset", Qt::AlignCenter), 1, 1);
     grid->addWidget(AddUnitEdit(rangeEdit, "-000.00 mV"), 2, 0);
     grid->addWidget(AddUnitEdit(offsetEdit, "-000.00 mV"), 2, 1);
-    auto* range = Add(rangeSlider, new CMeasureSliderCtrl(Qt::Vertical));
-    auto* offset = Add(offsetSlider, new CMeasureSliderCtrl(Qt::Vertical));
+    auto* range = controls.Add(rangeSlider, new CMeasureSliderCtrl(Qt::Vertical));
+    auto* offset = controls.Add(offsetSlider, new CMeasureSliderCtrl(Qt::Vertical));
     SetupSlider(range);
     SetupSlider(offset);
     grid->addWidget(range, 3, 0, Qt::AlignHCenter);
@@ -162,7 +148,7 @@ QWidget* CViewControls::BuildScaling() {
     auto* grid = GroupGrid(group);
     auto* top = new QHBoxLayout;
     top->setSpacing(6);
-    auto* clipMode = Add(IdClipMode, new QComboBox);
+    auto* clipMode = controls.Add(IdClipMode, new QComboBox);
     clipMode->addItems({"None", "Z Clamp", "Z Clip"});
     auto* clipLabel = Caption("Clipping");
     clipLabel->setBuddy(clipMode);
@@ -170,7 +156,7 @@ QWidget* CViewControls::BuildScaling() {
     top->addWidget(clipMode, 1);
     grid->addLayout(top, 0, 0, 1, 2);
     AddScaleColumns(grid, IdMainRange, IdMainOffset, IdMainRangeSlider, IdMainOffsetSlider);
-    grid->addWidget(Add(IdAuto, new QPushButton("Auto")), 4, 0);
+    grid->addWidget(controls.Add(IdAuto, new QPushButton("Auto")), 4, 0);
     return group;
 }
 
@@ -185,7 +171,7 @@ QWidget* CViewControls::BuildZControls() {
     grid->addWidget(edit, 2, 0, Qt::AlignLeft);
     grid->addWidget(AddCheck(IdAspect1To1, "1:1 Aspect"), 3, 0);
     grid->setRowStretch(4, 1);
-    auto* slider = Add(IdAspectSlider, new CLogarithmicSliderCtrl(Qt::Vertical));
+    auto* slider = controls.Add(IdAspectSlider, new CLogarithmicSliderCtrl(Qt::Vertical));
     SetupSlider(slider);
     grid->addWidget(Caption("Aspect", Qt::AlignCenter), 0, 1);
     grid->addWidget(slider, 1, 1, 4, 1, Qt::AlignHCenter);
@@ -198,13 +184,13 @@ QWidget* CViewControls::BuildOverlay() {
     auto* top = new QHBoxLayout;
     top->setSpacing(6);
     top->addWidget(AddCheck(IdOverlayEnable, "Enable"));
-    auto* channel = Add(IdOverlayChannel, new QComboBox);
+    auto* channel = controls.Add(IdOverlayChannel, new QComboBox);
     channel->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     channel->setMinimumContentsLength(8);
     top->addWidget(channel, 1);
     grid->addLayout(top, 0, 0, 1, 2);
     AddScaleColumns(grid, IdOverlayRange, IdOverlayOffset, IdOverlayRangeSlider, IdOverlayOffsetSlider);
-    grid->addWidget(Add(IdOverlayAuto, new QPushButton("Auto")), 4, 0);
+    grid->addWidget(controls.Add(IdOverlayAuto, new QPushButton("Auto")), 4, 0);
     grid->addWidget(AddCheck(IdOverlayAbsoluteZ, "Absolute Z"), 4, 1);
     return group;
 }
@@ -216,7 +202,7 @@ QWidget* CViewControls::BuildColors() {
         {IdBackColor, "Background"}, {IdLightColor, "Lights"}, {IdNaNColor, "NaNs"}};
     int row = 0;
     for (const auto& [id, text] : buttons) {
-        auto* button = Add(id, new CColorButton(id));
+        auto* button = controls.Add(id, new CColorButton(id));
         // "Automatic" is read back as black, so it is drawn black too.
         button->defaultColour = MakeColorRef(0, 0, 0);
         auto* label = Caption(text);
@@ -235,7 +221,7 @@ QWidget* CViewControls::BuildLights() {
     grid->addWidget(AddCheck(IdSpecular, "Specular"), 1, 0, 1, 2);
     auto* edit = AddUnitEdit(IdSpecularFactor, "0000");
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
-    spin = Add(IdSpecularSpin, new CSpinButtonCtrl(edit));
+    spin = controls.Add(IdSpecularSpin, new CSpinButtonCtrl(edit));
     auto* label = Caption("Factor (0-100)");
     label->setBuddy(edit);
     grid->addWidget(label, 2, 0);
@@ -291,25 +277,18 @@ void CViewControls::Connect() {
     spin->positionChanged = [this](int position) { OnSpin(position); };
 }
 
-ViewController* CViewControls::Controller() const {
-    return view == nullptr ? nullptr : &view->Controller();
-}
-
 void CViewControls::Repaint() const {
-    if (view != nullptr) {
-        view->Window()->Repaint();
+    if (repaint) {
+        repaint();
     }
 }
 
-void CViewControls::ChangeHook(void* bar) {
-    static_cast<CViewControls*>(bar)->RefreshPositions();
+void CViewControls::Attach(ViewController* next, std::function<void()> nextRepaint) {
+    viewController = next;
+    repaint = std::move(nextRepaint);
 }
 
-void CViewControls::AttachView(CQV3DViewerView* next) {
-    view = next;
-}
-
-void CViewControls::ResetForImage() {
+void CViewControls::ResetForImage(const QStringList& channelNames) {
     ViewController* controller = Controller();
     MeshParams params;
     ViewState state;
@@ -319,7 +298,7 @@ void CViewControls::ResetForImage() {
     }
     SetPositionMode(positionMode);
     RefreshPositions();
-    controller->SetChangeHook(&CViewControls::ChangeHook, this);
+    controller->SetChangeHook([this] { RefreshPositions(); });
 
     As<CColorButton>(IdBackColor)->SetColour(ToColorRef(state.BackColor));
     As<CColorButton>(IdLightColor)->SetColour(ToColorRef(state.LightColor));
@@ -337,13 +316,7 @@ void CViewControls::ResetForImage() {
 
     auto* overlay = As<QComboBox>(IdOverlayChannel);
     overlay->clear();
-    const CIBWReader& reader = view->GetDocument()->GetReader();
-    for (int i = 0; i < reader.channelCount; ++i) {
-        if (const CIBWChannel* channel = reader.GetChannel(i)) {
-            overlay->addItem(
-                QString::fromStdString(Windows1252ToUtf8(channel->name, Undefined1252::C1Control)));
-        }
-    }
+    overlay->addItems(channelNames);
     overlay->setCurrentIndex(overlay->count() > 0 ? 0 : -1);
     As<QCheckBox>(IdOverlayEnable)->setChecked(false);
     // An overlay kept from the previous channel would colour the surface behind an unchecked box.

@@ -8,17 +8,16 @@
 #pragma once
 
 #include "ui/ColorRef.h"
+#include "ui/ControlTable.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <string>
-#include <utility>
-#include <vector>
 
 class CColorButton;
 class CLogarithmicSliderCtrl;
 class CMeasureSliderCtrl;
-class CQV3DViewerView;
 class CSpinButtonCtrl;
 class CUnitEdit;
 class QCheckBox;
@@ -75,10 +74,11 @@ public:
     explicit CViewControls(QWidget* parent = nullptr);
     ~CViewControls() override;
 
-    // The view stores itself here once its first image is shown, and calls ResetForImage after
-    // every new image and every channel change.
-    void AttachView(CQV3DViewerView* view);
-    void ResetForImage();
+    // What the bar works on, given by the view once its first image is shown: its controller and
+    // how to repaint it. The view calls ResetForImage after every new image and every channel
+    // change, with the open file's channel names for the overlay list.
+    void Attach(ViewController* controller, std::function<void()> repaint);
+    void ResetForImage(const QStringList& channelNames);
     // Shows the mode's view-state fields; also the controller's change hook during drags.
     void RefreshPositions();
     void SetPositionMode(int mode);
@@ -92,11 +92,9 @@ public:
     QWidget* Control(int id) const;
 
 private:
-    template <class T> T* As(int id) const { return static_cast<T*>(Control(id)); }
-    template <class T> T* Add(int id, T* widget);
-    ViewController* Controller() const;
+    template <class T> T* As(int id) const { return controls.As<T>(id); }
+    ViewController* Controller() const { return viewController; }
     void Repaint() const;
-    static void ChangeHook(void* bar);
 
     // Layout, one group each.
     QWidget* BuildPositions();
@@ -147,8 +145,9 @@ private:
     void OnClipMode();
     void OnUnitEditCommit(int id);
 
-    CQV3DViewerView* view = nullptr;
+    ViewController* viewController = nullptr;
+    std::function<void()> repaint;
     int positionMode = 0;
     CSpinButtonCtrl* spin = nullptr;
-    std::vector<std::pair<int, QWidget*>> controls;
+    ControlTable controls;
 };

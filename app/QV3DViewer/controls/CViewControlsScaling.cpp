@@ -3,7 +3,7 @@
 #include "app/QV3DViewer/controls/CViewControls.h"
 
 #include "app/QV3DViewer/view/AutoRange.h"
-#include "app/QV3DViewer/view/CQV3DViewerView.h"
+#include "app/QV3DViewer/view/ViewController.h"
 #include "ibw/CIBWChannel.h"
 #include "ui/CLogarithmicSliderCtrl.h"
 #include "ui/CMeasureSliderCtrl.h"

@@ -2,7 +2,7 @@
 // and clipping, and the dispatch of committed edits.
 #include "app/QV3DViewer/controls/CViewControls.h"
 
-#include "app/QV3DViewer/view/CQV3DViewerView.h"
+#include "app/QV3DViewer/view/ViewController.h"
 #include "app/QV3DViewer/controls/CSpinButtonCtrl.h"
 #include "ui/CColorButton.h"
 #include "ui/CUnitEdit.h"

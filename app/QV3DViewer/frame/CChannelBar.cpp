@@ -25,8 +25,9 @@ void Select(QComboBox* list, int index) {
 CChannelBar::CChannelBar(QWidget* parent) : QToolBar(QStringLiteral("Channel Bar"), parent) {
     setObjectName(QStringLiteral("ChannelBar"));
     const QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    channelList = new CChannelBarCombo(this, kChannelListId, this);
-    paletteList = new CChannelBarCombo(this, kPaletteListId, this);
+    const auto picked = [this](int controlId, int index) { OnListChanged(controlId, index); };
+    channelList = new CChannelBarCombo(picked, kChannelListId, this);
+    paletteList = new CChannelBarCombo(picked, kPaletteListId, this);
     for (CChannelBarCombo* list : {channelList, paletteList}) {
         list->setFixedWidth(kListWidth);
         list->setFont(font);

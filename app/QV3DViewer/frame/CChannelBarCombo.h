@@ -1,17 +1,18 @@
-// CChannelBarCombo: a drop-down list on the channel bar that reports its picks to the bar.
+// CChannelBarCombo: a drop-down list on the channel bar that reports its picks, with its control
+// id, to the function its owner gives.
 #pragma once
 
 #include <QComboBox>
 
-class CChannelBar;
+#include <functional>
 
 class CChannelBarCombo : public QComboBox {
 public:
-    CChannelBarCombo(CChannelBar* bar, int controlId, QWidget* parent);
+    CChannelBarCombo(std::function<void(int controlId, int index)> picked, int controlId, QWidget* parent);
 
     int ControlId() const { return controlId; }
 
 private:
-    CChannelBar* bar;
+    std::function<void(int, int)> picked;
     int controlId;
 };

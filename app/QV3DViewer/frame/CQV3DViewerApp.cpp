@@ -7,6 +7,10 @@
 #include "app/QV3DViewer/document/CQV3DViewerDoc.h"
 #include "app/QV3DViewer/view/CQV3DViewerView.h"
 #include "app/QV3DViewer/frame/CommandIds.h"
+#include "app/QV3DViewer/controls/PreferencesCommand.h"
+#include "app/QV3DViewer/output/ExportCommands.h"
+#include "app/QV3DViewer/output/ImageOutputCommands.h"
+#include "app/QV3DViewer/Version.h"
 #include "ui/CProfileSettings.h"
 #include "ui/ViewerPreferences.h"
 
@@ -60,6 +64,8 @@ bool CQV3DViewerApp::InitInstance(const QString& file) {
     return true;
 }
 
+// Every command is registered here, so the frame, the view and the commands never reach one
+// another: the commands know the view and the frame, nothing knows the commands.
 void CQV3DViewerApp::RegisterCommands() {
     frame->SetHandler(cmd::AppAbout, {[this] {
                                           CAboutDlg about(frame.get());
@@ -85,6 +91,18 @@ void CQV3DViewerApp::RegisterCommands() {
                            },
                            {}});
     }
+    const std::pair<int, int> toggles[] = {{cmd::CommandHelp, 0x01},
+                                           {cmd::ViewInformation, 0x02},
+                                           {cmd::LightInformation, 0x10},
+                                           {cmd::StereoAnaglyph, 0x04}};
+    for (const auto& [command, bit] : toggles) {
+        frame->SetHandler(command,
+                          {[this, bit = bit] { view->ToggleTextFlag(bit); },
+                           [this, bit = bit] { return (view->Controller().GetTextFlags() & bit) != 0; }});
+    }
+    RegisterImageOutputCommands(*view, *frame);
+    RegisterPreferencesCommand(*view, *frame);
+    RegisterExportCommands(*view, *frame);
 }
 
 CQV3DViewerDoc* CQV3DViewerApp::OpenDocumentFile(const QString& path) {

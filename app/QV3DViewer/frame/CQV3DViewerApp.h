@@ -15,7 +15,6 @@ class CQV3DViewerView;
 
 class CQV3DViewerApp : public QApplication {
 public:
-    static constexpr const char* kAppTitle = "Vistrel Light";
     static constexpr const char* kCompany = "Quorvane";
     static constexpr const char* kSettingsSection = "Settings";
 

@@ -2,7 +2,7 @@
 
 #include "app/QV3DViewer/output/AsciiExport.h"
 #include "app/QV3DViewer/frame/CMainFrame.h"
-#include "app/QV3DViewer/frame/CQV3DViewerApp.h"
+#include "app/QV3DViewer/Version.h"
 #include "app/QV3DViewer/document/CQV3DViewerDoc.h"
 #include "app/QV3DViewer/view/CQV3DViewerView.h"
 #include "app/QV3DViewer/frame/CommandIds.h"
@@ -49,7 +49,7 @@ void RunViewExportCommand(CQV3DViewerView& view, ViewExportKind kind) {
     // A failed export must not pass for a written file.
     if (!written) {
         QMessageBox::warning(
-            &view, QString::fromLatin1(CQV3DViewerApp::kAppTitle),
+            &view, QString::fromLatin1(kAppTitle),
             QStringLiteral("Could not write %1: %2").arg(path, QString::fromStdString(error)));
     }
 }

@@ -5,11 +5,7 @@
 #include "app/QV3DViewer/document/CQV3DViewerDoc.h"
 #include "app/QV3DViewer/controls/CViewControls.h"
 #include "app/QV3DViewer/view/CViewWindow.h"
-#include "app/QV3DViewer/frame/CommandIds.h"
 #include "app/QV3DViewer/view/DragViewState.h"
-#include "app/QV3DViewer/output/ExportCommands.h"
-#include "app/QV3DViewer/output/ImageOutputCommands.h"
-#include "app/QV3DViewer/controls/PreferencesCommand.h"
 #include "base/Windows1252.h"
 
 #include <QMouseEvent>
@@ -49,26 +45,11 @@ CQV3DViewerView::CQV3DViewerView(CQV3DViewerDoc* document_, CMainFrame* frame_)
     window->onRelease = [this](QMouseEvent* e) { OnRelease(e); };
     window->onMove = [this](QMouseEvent* e) { OnMove(e); };
     window->onWheel = [this](QWheelEvent* e) { OnWheel(e); };
-    controller.paletteShown = [this](int index) { frame->ChannelBar()->SetPaletteSel(index); };
-    RegisterCommands();
+    controller.SetPaletteHook([this](int index) { frame->ChannelBar()->SetPaletteSel(index); });
 }
 
 CQV3DViewerView::~CQV3DViewerView() {
     controller.Release();
-}
-
-void CQV3DViewerView::RegisterCommands() {
-    const std::pair<int, int> toggles[] = {{cmd::CommandHelp, 0x01},
-                                           {cmd::ViewInformation, 0x02},
-                                           {cmd::LightInformation, 0x10},
-                                           {cmd::StereoAnaglyph, 0x04}};
-    for (const auto& [command, bit] : toggles) {
-        frame->SetHandler(command, {[this, bit = bit] { ToggleTextFlag(bit); },
-                                    [this, bit = bit] { return (controller.GetTextFlags() & bit) != 0; }});
-    }
-    RegisterImageOutputCommands(*this, *frame);
-    RegisterPreferencesCommand(*this, *frame);
-    RegisterExportCommands(*this, *frame);
 }
 
 void CQV3DViewerView::ToggleTextFlag(int bit) {
@@ -88,22 +69,30 @@ void CQV3DViewerView::OnInitialUpdate() {
     controller.SelectChannel(&reader, 0);
     CChannelBar* bar = frame->ChannelBar();
     bar->ResetChannels();
-    for (int i = 0; i < reader.channelCount; ++i) {
-        if (const CIBWChannel* channel = reader.GetChannel(i)) {
-            bar->AddChannel(
-                QString::fromStdString(Windows1252ToUtf8(channel->name, Undefined1252::C1Control)));
-        }
+    for (const QString& name : ChannelNames()) {
+        bar->AddChannel(name);
     }
     bar->SetChannelSel(0);
     bar->SetPaletteSel(controller.MainPalette());
-    frame->ViewControls()->AttachView(this);
-    frame->ViewControls()->ResetForImage();
+    frame->ViewControls()->Attach(&controller, [this] { window->Repaint(); });
+    frame->ViewControls()->ResetForImage(ChannelNames());
     window->Repaint();
+}
+
+QStringList CQV3DViewerView::ChannelNames() const {
+    QStringList names;
+    const CIBWReader& reader = document->GetReader();
+    for (int i = 0; i < reader.channelCount; ++i) {
+        if (const CIBWChannel* channel = reader.GetChannel(i)) {
+            names << QString::fromStdString(Windows1252ToUtf8(channel->name, Undefined1252::C1Control));
+        }
+    }
+    return names;
 }
 
 void CQV3DViewerView::OnChannel(int index) {
     controller.SelectChannel(&document->GetReader(), index);
-    frame->ViewControls()->ResetForImage();
+    frame->ViewControls()->ResetForImage(ChannelNames());
     frame->ChannelBar()->SetPaletteSel(controller.MainPalette());
     window->Repaint();
 }

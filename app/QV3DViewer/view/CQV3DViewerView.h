@@ -1,6 +1,7 @@
 // CQV3DViewerView: the one view of the document. It holds the view controller and its GL
-// window, draws nothing itself (every paint asks the render facade), and handles the view's
-// commands.
+// window, draws nothing itself (every paint asks the render facade), passes the mouse to the
+// controller and keeps the channel bar and the control bar on the open image. Its commands are
+// registered by the application.
 #pragma once
 
 #include "app/QV3DViewer/view/ViewController.h"
@@ -29,7 +30,8 @@ public:
     CViewWindow* Window() const { return window; }
 
 private:
-    void RegisterCommands();
+    // The open file's channel names, for the channel bar and the control bar's overlay list.
+    QStringList ChannelNames() const;
     void OnPress(QMouseEvent* event);
     void OnRelease(QMouseEvent* event);
     void OnMove(QMouseEvent* event);

@@ -10,6 +10,7 @@
 #include "ui/PreferenceLimits.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -255,8 +256,8 @@ bool ViewController::SetPalette(int index) {
     } else {
         return false;
     }
-    if (paletteShown) {
-        paletteShown(mainPalette);
+    if (paletteHook) {
+        paletteHook(mainPalette);
     }
     return true;
 }
@@ -351,8 +352,8 @@ bool ViewController::MouseDrag(int button, unsigned keyFlags, int x, int y) {
     if (changed) {
         SetViewState(state);
     }
-    if (changeHook != nullptr) {
-        changeHook(changeHookContext);
+    if (changeHook) {
+        changeHook();
     }
     return changed;
 }
@@ -368,8 +369,8 @@ void ViewController::Wheel(int flag, unsigned keyFlags, float steps, int x, int 
     ReadViewState(state);
     ApplyWheel(state, steps);
     SetViewState(state);
-    if (changeHook != nullptr) {
-        changeHook(changeHookContext);
+    if (changeHook) {
+        changeHook();
     }
 }
 
@@ -445,9 +446,12 @@ bool ViewController::GetOverlayMeshParams(MeshParams& out) const {
     return overlayMesh != nullptr && Facade().GetMeshParams(overlayMesh, out);
 }
 
-void ViewController::SetChangeHook(void (*hook)(void*), void* hookContext) {
-    changeHook = hook;
-    changeHookContext = hookContext;
+void ViewController::SetChangeHook(std::function<void()> hook) {
+    changeHook = std::move(hook);
+}
+
+void ViewController::SetPaletteHook(std::function<void(int)> hook) {
+    paletteHook = std::move(hook);
 }
 
 bool ViewController::ExportMeshStl(const std::string& path, bool withColor, std::string* error) {

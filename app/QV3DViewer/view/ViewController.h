@@ -59,7 +59,10 @@ public:
     void ApplyPreferences(const ViewerPreferences& next);
     bool GetMainMeshParams(MeshParams& out) const;
     bool GetOverlayMeshParams(MeshParams& out) const;
-    void SetChangeHook(void (*hook)(void*), void* context);
+    // Called after every mouse-drag or wheel step; empty removes it.
+    void SetChangeHook(std::function<void()> hook);
+    // Called with the table each time SetPalette changes it (the channel bar shows it).
+    void SetPaletteHook(std::function<void(int)> hook);
 
     // Output.
     // False when nothing was written, with a one-line reason in `error` when given.
@@ -74,8 +77,6 @@ public:
     RenderHandle Context() const { return context; }
     RenderHandle MainMesh() const { return mainMesh; }
     RenderHandle OverlayMesh() const { return overlayMesh; }
-    // The channel bar shows the table each time SetPalette changes it.
-    std::function<void(int)> paletteShown;
 
 private:
     RenderHandle CreateChannelMesh(int index, bool overlay);
@@ -90,8 +91,8 @@ private:
     int pressY = 0;
     int mainPalette = 0;
     int overlayPalette = 0;
-    void (*changeHook)(void*) = nullptr;
-    void* changeHookContext = nullptr;
+    std::function<void()> changeHook;
+    std::function<void(int)> paletteHook;
     ViewerPreferences prefs;
     RenderHandle context = nullptr;
     RenderHandle mainMesh = nullptr;
