@@ -9,14 +9,11 @@
 
 namespace {
 
-// The dimensions in use (up to the first empty one) must be non-negative and hold no more
-// points than the wave.
+// The dimensions in use must be non-negative and hold no more points than the wave.
 bool ShapeFits(const IBWWaveInfo& info) {
     std::int64_t points = 1;
-    for (std::int32_t size : info.dims) {
-        if (size == 0) {
-            break;
-        }
+    for (int d = 0; d < UsedDimensions(info); ++d) {
+        const std::int32_t size = info.dims[d];
         if (size < 0) {
             return false;
         }
@@ -28,13 +25,14 @@ bool ShapeFits(const IBWWaveInfo& info) {
     return true;
 }
 
-std::string ChannelName(const std::vector<std::string>& labels, const IBWWaveInfo& info, std::int32_t layer) {
+std::string ChannelName(const std::vector<std::string>& labels, const std::string& waveName,
+                        std::int32_t layer, std::int32_t layers) {
     const auto k = static_cast<std::size_t>(layer);
     if (k < labels.size() && !labels[k].empty()) {
         return labels[k];
     }
     // Layers without labels are told apart by their number.
-    return info.dims[2] > 1 ? info.name + " " + std::to_string(layer) : info.name;
+    return layers > 1 ? waveName + " " + std::to_string(layer) : waveName;
 }
 
 } // namespace
@@ -73,9 +71,9 @@ bool CIBWReader::OpenWave(IBWStream& stream, const IBWWaveInfo& info) {
     channel.xUnit = info.dimUnits[0];
     channel.yUnit = info.dimUnits[1];
     channel.zUnit = info.dataUnits;
-    const std::int32_t layers = info.dims[2] > 0 ? info.dims[2] : 1;
+    const std::int32_t layers = UsedDimensions(info) == 3 ? info.dims[2] : 1;
     for (std::int32_t k = 0; k < layers; ++k) {
-        channel.name = ChannelName(note->dimLabels[2], info, k);
+        channel.name = ChannelName(note->dimLabels[2], info.name, k, layers);
         channel.data = floats + std::int64_t{k} * channel.points;
         channels.push_back(channel);
     }

@@ -41,18 +41,19 @@ std::string UnshowableWaveText(const IBWWaveInfo& info, int trailerKind) {
     if ((info.type & kIBWTypeComplex) != 0) {
         return "it holds a complex wave";
     }
+    const int used = UsedDimensions(info);
     // Negative sizes are damage, which the caller's check of the dimensions names.
-    if (std::any_of(n.begin(), n.end(), [](std::int32_t size) { return size < 0; })) {
+    if (std::any_of(n.begin(), n.begin() + used, [](std::int32_t size) { return size < 0; })) {
         return {};
     }
-    if (info.points == 0 || n[0] == 0) {
+    if (info.points == 0 || used == 0) {
         return "it holds an empty wave";
     }
-    if (n[3] > 0 && n[2] > 0 && n[1] > 0) {
+    if (used == 4) {
         return "it holds a 4-D wave of " + std::to_string(n[0]) + " x " + std::to_string(n[1]) + " x " +
                std::to_string(n[2]) + " x " + std::to_string(n[3]) + " points";
     }
-    if (n[1] == 0) {
+    if (used == 1) {
         return "it holds a 1-D wave of " + Plural(n[0], "point");
     }
     return {};

@@ -26,6 +26,15 @@ struct IBWWaveInfo {
     WaveHeader5 header5{};
 };
 
+// The dimensions a wave has: those before the first empty one (sizes behind it do not count).
+inline int UsedDimensions(const IBWWaveInfo& info) {
+    int used = 0;
+    while (used < 4 && info.dims[used] != 0) {
+        ++used;
+    }
+    return used;
+}
+
 // Reads and checks the headers of any version (the checksum of each), with the diagnostic lines
 // of ReadIBWHeaders; version 5 and later are read by it. Nothing behind the headers is checked
 // but the extended units, which are taken only when they lie inside the file.

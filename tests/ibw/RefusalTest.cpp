@@ -41,6 +41,8 @@ std::vector<Case> Cases() {
         cases.push_back({name, ibwgen::BuildWave(waveSpec), reason});
     };
     add("1-D", Plain({1000, 0, 0, 0}), "it holds a 1-D wave of 1000 points");
+    // Sizes behind the first empty dimension do not count, however large or negative.
+    add("1-D with sizes behind", Plain({2, 0, 5, -3}), "it holds a 1-D wave of 2 points");
     ibwgen::WaveSpec force = Plain({1261, 3, 0, 0});
     force.dimLabels[1] = {"Raw", "Defl", "ZSnsr"};
     force.trailer = ibwgen::Trailer::Force;
