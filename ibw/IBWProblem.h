@@ -18,8 +18,8 @@ enum class IBWProblem {
 };
 
 // Records the problem where the caller asked for it; returns code, so a failure reads
-// `return Refuse(problem, IBWProblem::checksum, -1);`.
-inline int Refuse(IBWProblem* out, IBWProblem problem, int code) {
+// `return ReportProblem(problem, IBWProblem::checksum, -1);`.
+inline int ReportProblem(IBWProblem* out, IBWProblem problem, int code) {
     if (out != nullptr) {
         *out = problem;
     }

@@ -50,11 +50,11 @@ int ReadIBWData(IBWStream& file, int type, std::int32_t pointCount, std::int64_t
     int elementSize = IBWElementSize(type);
     if (elementSize == 0) {
         std::printf("Invalid wave type (0x%x).\n", type);
-        return Refuse(problem, IBWProblem::invalidType, -1);
+        return ReportProblem(problem, IBWProblem::invalidType, -1);
     }
     if (pointCount < 0) {
         std::printf("Invalid number of points (%d).\n", pointCount);
-        return Refuse(problem, IBWProblem::badPointCount, -1);
+        return ReportProblem(problem, IBWProblem::badPointCount, -1);
     }
     // Checked against the bytes left in the file before anything is allocated, so a damaged
     // header cannot ask for more memory than the file could ever fill.
@@ -66,12 +66,12 @@ int ReadIBWData(IBWStream& file, int type, std::int32_t pointCount, std::int64_t
         err = file.EndPosition(&end);
     }
     if (err != kIBWFileOK) {
-        return Refuse(problem, IBWProblem::unreadable, err);
+        return ReportProblem(problem, IBWProblem::unreadable, err);
     }
     if (position > end || end - position < dataSize) {
         std::printf("The wave data (%lld bytes) extends past the end of the file.\n",
                     static_cast<long long>(dataSize));
-        return Refuse(problem, IBWProblem::dataPastEnd, -1);
+        return ReportProblem(problem, IBWProblem::dataPastEnd, -1);
     }
 
     // A 32-bit process cannot hold more than its address space, whatever the file holds.
@@ -80,7 +80,7 @@ int ReadIBWData(IBWStream& file, int type, std::int32_t pointCount, std::int64_t
     IBWBuffer buffer(addressable ? static_cast<unsigned char*>(std::malloc(size != 0 ? size : 8)) : nullptr);
     if (!buffer) {
         std::printf("Unable to allocate %lld bytes to store data.\n", static_cast<long long>(dataSize));
-        return Refuse(problem, IBWProblem::noMemory, -1);
+        return ReportProblem(problem, IBWProblem::noMemory, -1);
     }
     if (size != 0) {
         // Compared unsigned: a wave size below the header's own size does not stop the read.
@@ -92,14 +92,14 @@ int ReadIBWData(IBWStream& file, int type, std::int32_t pointCount, std::int64_t
             err = file.Read(size, buffer.get(), &got);
             if (err != kIBWFileOK) {
                 std::printf("Error %d occurred while reading the wave data.\n", err);
-                return Refuse(problem, IBWProblem::unreadable, err);
+                return ReportProblem(problem, IBWProblem::unreadable, err);
             }
             std::memset(buffer.get() + got, 0, size - got);
         } else {
             err = ReadSwapped(file, size, elementSize, type, buffer.get());
             if (err != kIBWFileOK) {
                 std::printf("Error %d occurred while reading the wave data.\n", err);
-                return Refuse(problem, IBWProblem::unreadable, err);
+                return ReportProblem(problem, IBWProblem::unreadable, err);
             }
         }
     }

@@ -43,31 +43,31 @@ int ReadIBWHeaders(IBWStream& file, WaveHeader5* waveHeader, BinHeader5* binHead
             "This does not appear to be a valid Igor binary wave file or its older than what we want to "
             "support. The version field = %d.\n",
             version);
-        return Refuse(problem, IBWProblem::notAWave, -1);
+        return ReportProblem(problem, IBWProblem::notAWave, -1);
     }
 
     err = file.SetPosition(start, kIBWFromStart);
     if (err != kIBWFileOK) {
-        return Refuse(problem, IBWProblem::unreadable, err);
+        return ReportProblem(problem, IBWProblem::unreadable, err);
     }
     unsigned char headers[kIBWHeadersSize + 4] = {};
     std::size_t got = 0;
     err = file.Read(sizeof headers, headers, &got);
     if (err != kIBWFileOK) {
         std::printf("Error %d occurred while reading the file headers.\n", err);
-        return Refuse(problem, IBWProblem::unreadable, err);
+        return ReportProblem(problem, IBWProblem::unreadable, err);
     }
     // Header bytes past the end of the file would be invented: such a file holds no wave.
     if (got < static_cast<std::size_t>(kIBWHeadersSize)) {
         std::printf("The file is too short to hold the wave headers (%lld bytes).\n",
                     static_cast<long long>(got));
-        return Refuse(problem, IBWProblem::notAWave, -1);
+        return ReportProblem(problem, IBWProblem::notAWave, -1);
     }
     std::uint16_t sum = IBWChecksum(headers, kIBWHeadersSize, needSwap, 0);
     if (sum != 0) {
         std::printf("Error in checksum - should be 0, is %d.\n", static_cast<std::int16_t>(sum));
         std::printf("This does not appear to be a valid Igor binary wave file.\n");
-        return Refuse(problem, IBWProblem::checksum, -1);
+        return ReportProblem(problem, IBWProblem::checksum, -1);
     }
 
     if (needSwap != 0) {

@@ -87,27 +87,27 @@ int ReadIBWValues(IBWStream& file, const IBWWaveInfo& info, IBWBuffer* values, I
     const Converter convert = ConverterFor(info.type);
     if (!floats && convert == nullptr) {
         std::printf("Invalid wave type (0x%x).\n", info.type);
-        return Refuse(problem, IBWProblem::invalidType, -1);
+        return ReportProblem(problem, IBWProblem::invalidType, -1);
     }
     if (info.points < 0) {
         std::printf("Invalid number of points (%d).\n", info.points);
-        return Refuse(problem, IBWProblem::badPointCount, -1);
+        return ReportProblem(problem, IBWProblem::badPointCount, -1);
     }
     const std::int64_t dataBytes = std::int64_t{info.points} * elementSize;
     if (!IBWFits(info.fileSize, info.dataStart, dataBytes)) {
         std::printf("The wave data (%lld bytes) extends past the end of the file.\n",
                     static_cast<long long>(dataBytes));
-        return Refuse(problem, IBWProblem::dataPastEnd, -1);
+        return ReportProblem(problem, IBWProblem::dataPastEnd, -1);
     }
     // A wave size too small for the data would put the note inside it: such a header is damaged.
     if (info.dataRoom < dataBytes) {
         std::printf("The wave size leaves %lld bytes for the wave data, which takes %lld.\n",
                     static_cast<long long>(info.dataRoom), static_cast<long long>(dataBytes));
-        return Refuse(problem, IBWProblem::sizesDisagree, -1);
+        return ReportProblem(problem, IBWProblem::sizesDisagree, -1);
     }
     int err = file.SetPosition(info.dataStart, kIBWFromStart);
     if (err != kIBWFileOK) {
-        return Refuse(problem, IBWProblem::unreadable, err);
+        return ReportProblem(problem, IBWProblem::unreadable, err);
     }
     if (floats) {
         return ReadIBWData(file, info.type, info.points, info.dataRoom, info.needSwap, values, problem);
@@ -119,7 +119,7 @@ int ReadIBWValues(IBWStream& file, const IBWWaveInfo& info, IBWBuffer* values, I
                                             : nullptr);
     if (!buffer) {
         std::printf("Unable to allocate %lld bytes to store data.\n", static_cast<long long>(floatBytes));
-        return Refuse(problem, IBWProblem::noMemory, -1);
+        return ReportProblem(problem, IBWProblem::noMemory, -1);
     }
     auto* out = reinterpret_cast<float*>(buffer.get());
     const std::size_t sliceCount = kSliceBytes / static_cast<std::size_t>(elementSize);
@@ -136,7 +136,7 @@ int ReadIBWValues(IBWStream& file, const IBWWaveInfo& info, IBWBuffer* values, I
         }
         if (err != kIBWFileOK) {
             std::printf("Error %d occurred while reading the wave data.\n", err);
-            return Refuse(problem, IBWProblem::unreadable, err);
+            return ReportProblem(problem, IBWProblem::unreadable, err);
         }
         if (info.needSwap != 0) {
             SwapUnitBytes(slice.data(), elementSize, static_cast<std::int64_t>(count));

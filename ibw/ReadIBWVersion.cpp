@@ -10,13 +10,14 @@ int ReadIBWVersion(IBWStream& file, std::int64_t* start, std::int16_t* version, 
         err = file.GetPosition(start);
     }
     if (err != kIBWFileOK) {
-        return Refuse(problem, IBWProblem::unreadable, err);
+        return ReportProblem(problem, IBWProblem::unreadable, err);
     }
     unsigned char versionBytes[2] = {0, 0};
     err = file.Read(sizeof versionBytes, versionBytes, nullptr);
     if (err != kIBWFileOK) {
         std::printf("Error %d occurred while reading the file version.\n", err);
-        return Refuse(problem, err == kIBWFileEOFError ? IBWProblem::empty : IBWProblem::unreadable, err);
+        return ReportProblem(problem, err == kIBWFileEOFError ? IBWProblem::empty : IBWProblem::unreadable,
+                             err);
     }
     // Versions are small numbers: a file of version 5 starts 05 00 when written little-endian and
     // 00 05 when big-endian, and so on for every version.

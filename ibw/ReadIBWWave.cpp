@@ -26,7 +26,7 @@ int ReadIBWWave(IBWStream& file, int* type, std::int32_t* pointCount, IBWBuffer*
         err = file.SetPosition(start + kIBWHeadersSize, kIBWFromStart);
     }
     if (err != kIBWFileOK) {
-        return Refuse(problem, IBWProblem::unreadable, err);
+        return ReportProblem(problem, IBWProblem::unreadable, err);
     }
 
     if (wave.type == kIBWTypeText) {

@@ -51,23 +51,23 @@ int ReadOldHeaders(IBWStream& file, std::int64_t start, IBWWaveInfo* info, IBWPr
     std::size_t got = 0;
     int err = file.SetPosition(start, kIBWFromStart);
     if (err != kIBWFileOK) {
-        return Refuse(problem, IBWProblem::unreadable, err);
+        return ReportProblem(problem, IBWProblem::unreadable, err);
     }
     err = file.Read(static_cast<std::size_t>(checked), headers, &got);
     if (err != kIBWFileOK) {
         std::printf("Error %d occurred while reading the file headers.\n", err);
-        return Refuse(problem, IBWProblem::unreadable, err);
+        return ReportProblem(problem, IBWProblem::unreadable, err);
     }
     if (got < static_cast<std::size_t>(checked)) {
         std::printf("The file is too short to hold the wave headers (%lld bytes).\n",
                     static_cast<long long>(got));
-        return Refuse(problem, IBWProblem::notAWave, -1);
+        return ReportProblem(problem, IBWProblem::notAWave, -1);
     }
     const std::uint16_t sum = IBWChecksum(headers, checked, info->needSwap, 0);
     if (sum != 0) {
         std::printf("Error in checksum - should be 0, is %d.\n", static_cast<std::int16_t>(sum));
         std::printf("This does not appear to be a valid Igor binary wave file.\n");
-        return Refuse(problem, IBWProblem::checksum, -1);
+        return ReportProblem(problem, IBWProblem::checksum, -1);
     }
     if (info->needSwap != 0) {
         info->version == 1   ? SwapRuns(headers, kBinHeader1Runs)
@@ -133,7 +133,7 @@ int ReadIBWWaveInfo(IBWStream& file, IBWWaveInfo* info, IBWProblem* problem) {
     if (err == 0) {
         err = file.EndPosition(&result.fileSize);
         if (err != kIBWFileOK) {
-            return Refuse(problem, IBWProblem::unreadable, err);
+            return ReportProblem(problem, IBWProblem::unreadable, err);
         }
     }
     if (err == 0 && result.version >= 1 && result.version <= 3) {
