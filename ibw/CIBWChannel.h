@@ -12,9 +12,9 @@ struct CIBWChannel {
     double xStart = 0;
     double yExtent = 0; // (rows - 1) * dimension-1 spacing
     double yStart = 0;
-    std::string zUnit; // from UnitForChannelName(name)
+    std::string zUnit; // instrument images: from UnitForChannelName(name); other waves: the data units
     std::string xUnit;
     std::string yUnit;
-    std::string name;            // the layer's dimension-2 label
+    std::string name;            // the layer's dimension-2 label; other waves without one: the wave name
     const float* data = nullptr; // element (i, j) at data[i + j * columns]; not owned
 };

@@ -20,22 +20,32 @@ CIBWNote::CIBWNote(const std::string& path, bool parse) {
     if (IBWFileOpen(path, false, &file) != kIBWFileOK) {
         return;
     }
-    if (ReadIBWNoteText(file, &text, &textBytes) == 0) {
-        IBWDimLabels labels;
-        if (ReadIBWDimLabels(file, &labels) == 0) {
-            for (int d = 0; d < 4; ++d) {
-                dimNames[d] = LabelText(labels.name[d]);
-                for (const IBWLabel& label : labels.labels[d]) {
-                    dimLabels[d].push_back(LabelText(label));
-                }
+    IBWStream stream(file);
+    Load(stream, parse);
+    IBWFileClose(file);
+}
+
+CIBWNote::CIBWNote(IBWStream& stream, bool parse) {
+    Load(stream, parse);
+}
+
+void CIBWNote::Load(IBWStream& stream, bool parse) {
+    if (ReadIBWNoteText(stream, &text, &textBytes) != 0) {
+        return;
+    }
+    IBWDimLabels labels;
+    if (ReadIBWDimLabels(stream, &labels) == 0) {
+        for (int d = 0; d < 4; ++d) {
+            dimNames[d] = LabelText(labels.name[d]);
+            for (const IBWLabel& label : labels.labels[d]) {
+                dimLabels[d].push_back(LabelText(label));
             }
         }
-        trailerKind = ReadIBWTrailerKind(file);
-        if (parse) {
-            Parse();
-        }
     }
-    IBWFileClose(file);
+    trailerKind = ReadIBWTrailerKind(stream);
+    if (parse) {
+        Parse();
+    }
 }
 
 void CIBWNote::Parse() {

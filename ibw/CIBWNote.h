@@ -2,6 +2,8 @@
 // labels and its trailer kind.
 #pragma once
 
+#include "ibw/IBWStream.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -13,6 +15,7 @@ public:
     CIBWNote() = default;
     // Loads at once; failures leave the note partly or wholly empty.
     CIBWNote(const std::string& path, bool parse);
+    CIBWNote(IBWStream& stream, bool parse);
     virtual ~CIBWNote() = default;
 
     // The first pair's value for the key (exact match), else a search of the raw text.
@@ -26,5 +29,6 @@ public:
     std::int32_t trailerKind = 0;
 
 private:
+    void Load(IBWStream& stream, bool parse);
     void Parse();
 };

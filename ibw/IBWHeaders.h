@@ -1,4 +1,5 @@
-// The records of a version-5 Igor binary wave: binary header, wave header and dimension labels.
+// The records of an Igor binary wave: the version-5 binary header, wave header and dimension
+// labels, and the binary headers and the one wave header of versions 1, 2 and 3.
 #pragma once
 
 #include <array>
@@ -10,6 +11,12 @@ constexpr int kIBWBinHeaderSize = 64;
 constexpr int kIBWWaveHeaderSize = 320;
 constexpr int kIBWHeadersSize = kIBWBinHeaderSize + kIBWWaveHeaderSize; // where the data starts
 constexpr int kIBWLabelSize = 32;                                       // one dimension label record
+
+// Versions 1-3: one wave header of 110 bytes after a binary header of 8, 16 or 20 bytes. Their
+// wave size counts the wave header, the data and 16 bytes of padding behind it, and their
+// checksum covers the two headers and the 16 bytes that follow them.
+constexpr int kIBWWaveHeader2Size = 110;
+constexpr int kIBWOldPadding = 16;
 
 // Data-type codes of the wave header.
 constexpr int kIBWTypeText = 0x00;
@@ -82,8 +89,63 @@ struct WaveHeader5 {
     std::int32_t sIndices;
     unsigned char wData[4];
 };
+
+struct BinHeader1 {
+    std::int16_t version;
+    std::int32_t wfmSize; // wave header, data and padding
+    std::int16_t checksum;
+};
+
+struct BinHeader2 {
+    std::int16_t version;
+    std::int32_t wfmSize;
+    std::int32_t noteSize;
+    std::int32_t pictSize;
+    std::int16_t checksum;
+};
+
+struct BinHeader3 {
+    std::int16_t version;
+    std::int32_t wfmSize;
+    std::int32_t noteSize;
+    std::int32_t formulaSize;
+    std::int32_t pictSize;
+    std::int16_t checksum;
+};
+
+// The wave header of versions 1-3: one dimension only.
+struct WaveHeader2 {
+    std::int16_t type;
+    std::int32_t next;
+    char bname[20];
+    std::int16_t whVersion;
+    std::int16_t srcFldr;
+    std::int32_t fileName;
+    char dataUnits[4];
+    char xUnits[4];
+    std::int32_t npnts;
+    std::int16_t aModified;
+    double hsA; // x of point p is hsA * p + hsB
+    double hsB;
+    std::int16_t wModified;
+    std::int16_t swModified;
+    std::int16_t fsValid;
+    double topFullScale;
+    double botFullScale;
+    char useBits;
+    char kindBits;
+    std::int32_t formula;
+    std::int32_t depID;
+    std::uint32_t creationDate;
+    char wUnused[2];
+    std::uint32_t modDate;
+    std::int32_t waveNoteH;
+};
 #pragma pack(pop)
 
+static_assert(sizeof(BinHeader1) == 8 && sizeof(BinHeader2) == 16 && sizeof(BinHeader3) == 20);
+static_assert(sizeof(WaveHeader2) == kIBWWaveHeader2Size && offsetof(WaveHeader2, npnts) == 42);
+static_assert(offsetof(WaveHeader2, hsA) == 48 && offsetof(WaveHeader2, modDate) == 102);
 static_assert(sizeof(BinHeader5) == kIBWBinHeaderSize);
 static_assert(sizeof(WaveHeader5) == kIBWWaveHeaderSize + 4);
 static_assert(offsetof(WaveHeader5, sfA) == 84 && offsetof(WaveHeader5, dataUnits) == 148);

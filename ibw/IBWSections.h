@@ -45,3 +45,18 @@ inline bool IBWLabelsStart(const BinHeader5& h, std::int64_t fileSize, std::int6
     *start = at;
     return true;
 }
+
+// True when the note, the extended units and every dimension-label section lie inside the file.
+inline bool IBWSectionsFit(const BinHeader5& h, std::int64_t fileSize) {
+    std::int64_t at = 0;
+    if (!IBWLabelsStart(h, fileSize, &at)) {
+        return false;
+    }
+    for (std::int32_t size : h.dimLabelsSize) {
+        if (!IBWFits(fileSize, at, size)) {
+            return false;
+        }
+        at += size;
+    }
+    return true;
+}

@@ -13,7 +13,7 @@ constexpr std::size_t kSliceBytes = 256 * 1024;
 // place: the kernel copies into warm memory and the wave's own pages are written once, by the
 // swap, instead of being filled by the read and walked again. Gives what one read followed by
 // one swap of the whole buffer gives: a read that ends early is no error, the rest is zeros.
-int ReadSwapped(std::FILE* file, std::size_t size, int elementSize, int type, unsigned char* buffer) {
+int ReadSwapped(IBWStream& file, std::size_t size, int elementSize, int type, unsigned char* buffer) {
     // A complex element's two parts are swapped each by itself.
     const std::size_t unit =
         static_cast<std::size_t>((type & kIBWTypeComplex) != 0 ? elementSize / 2 : elementSize);
@@ -21,7 +21,7 @@ int ReadSwapped(std::FILE* file, std::size_t size, int elementSize, int type, un
     std::size_t got = 0;
     while (got < size) {
         std::size_t sliceGot = 0;
-        const int err = IBWFileRead(file, std::min(slice.size(), size - got), slice.data(), &sliceGot);
+        const int err = file.Read(std::min(slice.size(), size - got), slice.data(), &sliceGot);
         if (err != kIBWFileOK && got == 0) {
             return err;
         }
@@ -45,40 +45,42 @@ int ReadSwapped(std::FILE* file, std::size_t size, int elementSize, int type, un
 
 } // namespace
 
-int ReadIBWData(std::FILE* file, int type, std::int32_t pointCount, std::int64_t bytesAvailable, int needSwap,
-                IBWBuffer* data) {
+int ReadIBWData(IBWStream& file, int type, std::int32_t pointCount, std::int64_t bytesAvailable, int needSwap,
+                IBWBuffer* data, IBWProblem* problem) {
     int elementSize = IBWElementSize(type);
     if (elementSize == 0) {
         std::printf("Invalid wave type (0x%x).\n", type);
-        return -1;
+        return ReportProblem(problem, IBWProblem::invalidType, -1);
     }
     if (pointCount < 0) {
         std::printf("Invalid number of points (%d).\n", pointCount);
-        return -1;
+        return ReportProblem(problem, IBWProblem::badPointCount, -1);
     }
     // Checked against the bytes left in the file before anything is allocated, so a damaged
     // header cannot ask for more memory than the file could ever fill.
     std::int64_t dataSize = std::int64_t{pointCount} * elementSize;
     std::int64_t position = 0;
     std::int64_t end = 0;
-    int err = IBWFileGetPosition(file, &position);
+    int err = file.GetPosition(&position);
     if (err == kIBWFileOK) {
-        err = IBWFileEndPosition(file, &end);
+        err = file.EndPosition(&end);
     }
     if (err != kIBWFileOK) {
-        return err;
+        return ReportProblem(problem, IBWProblem::unreadable, err);
     }
     if (position > end || end - position < dataSize) {
         std::printf("The wave data (%lld bytes) extends past the end of the file.\n",
                     static_cast<long long>(dataSize));
-        return -1;
+        return ReportProblem(problem, IBWProblem::dataPastEnd, -1);
     }
 
-    std::size_t size = static_cast<std::size_t>(dataSize);
-    IBWBuffer buffer(static_cast<unsigned char*>(std::malloc(size != 0 ? size : 8)));
+    // A 32-bit process cannot hold more than its address space, whatever the file holds.
+    const bool addressable = static_cast<std::uint64_t>(dataSize) <= SIZE_MAX;
+    std::size_t size = addressable ? static_cast<std::size_t>(dataSize) : 0;
+    IBWBuffer buffer(addressable ? static_cast<unsigned char*>(std::malloc(size != 0 ? size : 8)) : nullptr);
     if (!buffer) {
         std::printf("Unable to allocate %lld bytes to store data.\n", static_cast<long long>(dataSize));
-        return -1;
+        return ReportProblem(problem, IBWProblem::noMemory, -1);
     }
     if (size != 0) {
         // Compared unsigned: a wave size below the header's own size does not stop the read.
@@ -87,17 +89,17 @@ int ReadIBWData(std::FILE* file, int type, std::int32_t pointCount, std::int64_t
             std::memset(buffer.get(), 0, size);
         } else if (needSwap == 0 || type == kIBWTypeText) {
             std::size_t got = 0;
-            err = IBWFileRead(file, size, buffer.get(), &got);
+            err = file.Read(size, buffer.get(), &got);
             if (err != kIBWFileOK) {
                 std::printf("Error %d occurred while reading the wave data.\n", err);
-                return err;
+                return ReportProblem(problem, IBWProblem::unreadable, err);
             }
             std::memset(buffer.get() + got, 0, size - got);
         } else {
             err = ReadSwapped(file, size, elementSize, type, buffer.get());
             if (err != kIBWFileOK) {
                 std::printf("Error %d occurred while reading the wave data.\n", err);
-                return err;
+                return ReportProblem(problem, IBWProblem::unreadable, err);
             }
         }
     }

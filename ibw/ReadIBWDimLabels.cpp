@@ -3,15 +3,15 @@
 
 namespace {
 
-void ReadLabel(std::FILE* file, IBWLabel& label) {
+void ReadLabel(IBWStream& file, IBWLabel& label) {
     // A short read leaves zeros; the last byte stays zero so the text is always terminated.
-    IBWFileRead(file, label.size() - 1, label.data(), nullptr);
-    IBWFileSetPosition(file, 1, kIBWFromCurrent);
+    file.Read(label.size() - 1, label.data(), nullptr);
+    file.SetPosition(1, kIBWFromCurrent);
 }
 
 } // namespace
 
-int ReadIBWDimLabels(std::FILE* file, IBWDimLabels* labels) {
+int ReadIBWDimLabels(IBWStream& file, IBWDimLabels* labels) {
     BinHeader5 bin;
     if (ReadIBWHeaders(file, nullptr, &bin, nullptr) != 0) {
         return -1;
@@ -21,7 +21,7 @@ int ReadIBWDimLabels(std::FILE* file, IBWDimLabels* labels) {
     }
     std::int64_t end = 0;
     std::int64_t at = 0;
-    if (IBWFileEndPosition(file, &end) != kIBWFileOK) {
+    if (file.EndPosition(&end) != kIBWFileOK) {
         return -1;
     }
     bool fits = IBWLabelsStart(bin, end, &at);
@@ -41,7 +41,7 @@ int ReadIBWDimLabels(std::FILE* file, IBWDimLabels* labels) {
         if (size == 0) {
             continue;
         }
-        IBWFileSetPosition(file, at, kIBWFromStart);
+        file.SetPosition(at, kIBWFromStart);
         at += size;
         std::int32_t count = size / kIBWLabelSize - 1;
         result.count[d] = count;

@@ -1,18 +1,10 @@
+#include "ibw/IBWFieldRuns.h"
 #include "ibw/IBWRead.h"
 
-#include <bit>
 #include <cstddef>
 #include <cstring>
 
 namespace {
-
-// One run of equal-width numbers inside a header: where it starts, its width and its length.
-// Swapped through byte offsets because the packed fields may sit on unaligned addresses.
-struct FieldRun {
-    std::size_t offset;
-    int unit;
-    int count;
-};
 
 // Texts, padding bytes and the use/kind bits keep their order.
 constexpr FieldRun kBinHeaderRuns[] = {
@@ -35,68 +27,47 @@ constexpr FieldRun kWaveHeaderRuns[] = {
     {offsetof(WaveHeader5, fileName), 4, 2},  // fileName, sIndices
 };
 
-template <std::size_t N> void SwapRuns(unsigned char* header, const FieldRun (&runs)[N]) {
-    for (const FieldRun& run : runs) {
-        SwapUnitBytes(header + run.offset, run.unit, run.count);
-    }
-}
-
 } // namespace
 
-int ReadIBWHeaders(std::FILE* file, WaveHeader5* waveHeader, BinHeader5* binHeader, int* needSwapOut) {
+int ReadIBWHeaders(IBWStream& file, WaveHeader5* waveHeader, BinHeader5* binHeader, int* needSwapOut,
+                   IBWProblem* problem) {
     std::int64_t start = 0;
-    int err = IBWFileSetPosition(file, 0, kIBWFromStart);
-    if (err == kIBWFileOK) {
-        err = IBWFileGetPosition(file, &start);
-    }
-    if (err != kIBWFileOK) {
-        return err;
-    }
-
-    unsigned char versionBytes[2] = {0, 0};
-    err = IBWFileRead(file, sizeof versionBytes, versionBytes, nullptr);
-    if (err != kIBWFileOK) {
-        std::printf("Error %d occurred while reading the file version.\n", err);
-        return err;
-    }
-    // A version-5 file starts 05 00 when written little-endian and 00 05 when big-endian.
-    bool fileBigEndian = versionBytes[0] == 0;
-    int needSwap = fileBigEndian != (std::endian::native == std::endian::big) ? 1 : 0;
-    if (needSwap != 0) {
-        SwapUnitBytes(versionBytes, 2, 1);
-    }
     std::int16_t version = 0;
-    std::memcpy(&version, versionBytes, sizeof version);
+    int needSwap = 0;
+    int err = ReadIBWVersion(file, &start, &version, &needSwap, problem);
+    if (err != 0) {
+        return err;
+    }
     if (version < 5) {
         std::printf(
             "This does not appear to be a valid Igor binary wave file or its older than what we want to "
             "support. The version field = %d.\n",
             version);
-        return -1;
+        return ReportProblem(problem, IBWProblem::notAWave, -1);
     }
 
-    err = IBWFileSetPosition(file, start, kIBWFromStart);
+    err = file.SetPosition(start, kIBWFromStart);
     if (err != kIBWFileOK) {
-        return err;
+        return ReportProblem(problem, IBWProblem::unreadable, err);
     }
     unsigned char headers[kIBWHeadersSize + 4] = {};
     std::size_t got = 0;
-    err = IBWFileRead(file, sizeof headers, headers, &got);
+    err = file.Read(sizeof headers, headers, &got);
     if (err != kIBWFileOK) {
         std::printf("Error %d occurred while reading the file headers.\n", err);
-        return err;
+        return ReportProblem(problem, IBWProblem::unreadable, err);
     }
     // Header bytes past the end of the file would be invented: such a file holds no wave.
     if (got < static_cast<std::size_t>(kIBWHeadersSize)) {
         std::printf("The file is too short to hold the wave headers (%lld bytes).\n",
                     static_cast<long long>(got));
-        return -1;
+        return ReportProblem(problem, IBWProblem::notAWave, -1);
     }
     std::uint16_t sum = IBWChecksum(headers, kIBWHeadersSize, needSwap, 0);
     if (sum != 0) {
         std::printf("Error in checksum - should be 0, is %d.\n", static_cast<std::int16_t>(sum));
         std::printf("This does not appear to be a valid Igor binary wave file.\n");
-        return -1;
+        return ReportProblem(problem, IBWProblem::checksum, -1);
     }
 
     if (needSwap != 0) {

@@ -1,14 +1,14 @@
 #include "ibw/IBWRead.h"
 #include "ibw/IBWSections.h"
 
-int ReadIBWNoteText(std::FILE* file, std::vector<char>* note, std::int32_t* byteCount) {
+int ReadIBWNoteText(IBWStream& file, std::vector<char>* note, std::int32_t* byteCount) {
     BinHeader5 bin;
     int err = ReadIBWHeaders(file, nullptr, &bin, nullptr);
     if (err != 0) {
         return err;
     }
     std::int64_t end = 0;
-    err = IBWFileEndPosition(file, &end);
+    err = file.EndPosition(&end);
     if (err != kIBWFileOK) {
         return err;
     }
@@ -24,14 +24,14 @@ int ReadIBWNoteText(std::FILE* file, std::vector<char>* note, std::int32_t* byte
         return 0;
     }
 
-    err = IBWFileSetPosition(file, start, kIBWFromStart);
+    err = file.SetPosition(start, kIBWFromStart);
     if (err != kIBWFileOK) {
         return err;
     }
     // Two carriage returns and a zero behind the bytes read: the last line always ends.
     std::vector<char> text(static_cast<std::size_t>(bin.noteSize) + 3, 0);
     std::size_t got = 0;
-    err = IBWFileRead(file, static_cast<std::size_t>(bin.noteSize), text.data(), &got);
+    err = file.Read(static_cast<std::size_t>(bin.noteSize), text.data(), &got);
     if (err != kIBWFileOK) {
         return err;
     }

@@ -2,14 +2,14 @@
 
 #include <cstring>
 
-int ReadIBWTrailerKind(std::FILE* file) {
+int ReadIBWTrailerKind(IBWStream& file) {
     std::int64_t end = 0;
-    if (IBWFileEndPosition(file, &end) != kIBWFileOK || end < 5 ||
-        IBWFileSetPosition(file, end - 5, kIBWFromStart) != kIBWFileOK) {
+    if (file.EndPosition(&end) != kIBWFileOK || end < 5 ||
+        file.SetPosition(end - 5, kIBWFromStart) != kIBWFileOK) {
         return kIBWTrailerNone;
     }
     char tag[6] = {};
-    if (IBWFileRead(file, 5, tag, nullptr) != kIBWFileOK) {
+    if (file.Read(5, tag, nullptr) != kIBWFileOK) {
         return kIBWTrailerNone;
     }
     if (std::strcmp(tag, "KTZ9W") == 0) {

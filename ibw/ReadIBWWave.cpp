@@ -1,7 +1,7 @@
 #include "ibw/IBWRead.h"
 
-int ReadIBWWave(std::FILE* file, int* type, std::int32_t* pointCount, IBWBuffer* data,
-                WaveHeader5* waveHeader) {
+int ReadIBWWave(IBWStream& file, int* type, std::int32_t* pointCount, IBWBuffer* data,
+                WaveHeader5* waveHeader, IBWProblem* problem) {
     *type = 0;
     *pointCount = 0;
     data->reset();
@@ -9,7 +9,7 @@ int ReadIBWWave(std::FILE* file, int* type, std::int32_t* pointCount, IBWBuffer*
     WaveHeader5 wave;
     BinHeader5 bin;
     int needSwap = 0;
-    int err = ReadIBWHeaders(file, &wave, &bin, &needSwap);
+    int err = ReadIBWHeaders(file, &wave, &bin, &needSwap, problem);
     if (err != 0) {
         return err;
     }
@@ -18,22 +18,22 @@ int ReadIBWWave(std::FILE* file, int* type, std::int32_t* pointCount, IBWBuffer*
     std::int64_t bytesAvailable = std::int64_t{bin.wfmSize} - kIBWWaveHeaderSize;
 
     std::int64_t start = 0;
-    err = IBWFileSetPosition(file, 0, kIBWFromStart);
+    err = file.SetPosition(0, kIBWFromStart);
     if (err == kIBWFileOK) {
-        err = IBWFileGetPosition(file, &start);
+        err = file.GetPosition(&start);
     }
     if (err == kIBWFileOK) {
-        err = IBWFileSetPosition(file, start + kIBWHeadersSize, kIBWFromStart);
+        err = file.SetPosition(start + kIBWHeadersSize, kIBWFromStart);
     }
     if (err != kIBWFileOK) {
-        return err;
+        return ReportProblem(problem, IBWProblem::unreadable, err);
     }
 
     if (wave.type == kIBWTypeText) {
         std::printf("This is a text wave.\n");
         return 0;
     }
-    err = ReadIBWData(file, wave.type, wave.npnts, bytesAvailable, needSwap, data);
+    err = ReadIBWData(file, wave.type, wave.npnts, bytesAvailable, needSwap, data, problem);
     if (err != 0) {
         *type = 0;
         *pointCount = 0;

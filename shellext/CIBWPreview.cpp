@@ -28,11 +28,16 @@ int CIBWPreview::Load(const std::filesystem::path& path, int channel) {
     m_descriptor.reset();
     m_path = path;
     m_channel = channel;
-
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         return kIBWPreviewNone;
     }
+    return Load(file, channel);
+}
+
+int CIBWPreview::Load(std::istream& file, int channel) {
+    m_descriptor.reset();
+    m_channel = channel;
     file.seekg(0, std::ios::end);
     std::streamoff end = file.tellg();
     if (end < 0) {

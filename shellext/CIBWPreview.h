@@ -4,6 +4,7 @@
 #include "shellext/IBWPreviewDescriptor.h"
 
 #include <filesystem>
+#include <istream>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,8 @@ public:
     // Data is loaded only when its length is positive and no larger than the file; bytes of it
     // past the end of the file read as zero.
     int Load(const std::filesystem::path& path, int channel);
+    // The same on a file's bytes in a stream (a file's, or memory's); its position is left anywhere.
+    int Load(std::istream& file, int channel);
 
     int GetKind() const;
     int GetChannelCount() const;

@@ -146,9 +146,18 @@ bool CQVDFReader::Open(const std::filesystem::path& path) {
     m_images.clear();
     m_notes.clear();
     QVDFFile file;
-    if (path.empty() || !file.Open(path)) {
-        return false;
-    }
+    return !path.empty() && file.Open(path) && Read(file);
+}
+
+bool CQVDFReader::Open(std::istream& stream) {
+    m_path.clear();
+    m_images.clear();
+    m_notes.clear();
+    QVDFFile file;
+    return file.Open(stream) && Read(file);
+}
+
+bool CQVDFReader::Read(QVDFFile& file) {
     QVDFTableHeader toc;
     std::vector<std::uint8_t> entries;
     if (!ReadTableOfContents(file, &toc, &entries)) {

@@ -9,8 +9,11 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <istream>
 #include <optional>
 #include <vector>
+
+class QVDFFile;
 
 class CQVDFReader {
 public:
@@ -24,6 +27,8 @@ public:
     // True when the file table of contents was read; images, notes and thumbnails may still be
     // missing. An empty path reads nothing.
     bool Open(const std::filesystem::path& path);
+    // The same on a container's bytes in a stream the caller keeps (a file's, or memory's).
+    bool Open(std::istream& stream);
 
     int GetImageCount() const { return static_cast<int>(m_images.size()); }
     bool HasThumbnail() const;
@@ -35,6 +40,8 @@ public:
     const std::vector<QVDFImageEntry>& GetImages() const { return m_images; }
 
 private:
+    bool Read(QVDFFile& file);
+
     std::filesystem::path m_path;
     QVDFNotes m_notes;
     std::vector<QVDFImageEntry> m_images;

@@ -11,12 +11,14 @@ bool AddWithin(std::uint64_t a, std::uint64_t b, std::uint64_t limit, std::uint6
 }
 
 bool QVDFFile::Open(const std::filesystem::path& path) {
-    m_stream.open(path, std::ios::binary);
-    if (!m_stream) {
-        return false;
-    }
-    m_stream.seekg(0, std::ios::end);
-    std::streamoff end = m_stream.tellg();
+    m_file.open(path, std::ios::binary);
+    return m_file && Open(m_file);
+}
+
+bool QVDFFile::Open(std::istream& stream) {
+    m_stream = &stream;
+    m_stream->seekg(0, std::ios::end);
+    std::streamoff end = m_stream->tellg();
     if (end < 0) {
         return false;
     }
@@ -30,11 +32,11 @@ std::size_t QVDFFile::ReadAt(std::uint64_t offset, std::size_t count, void* buff
         return 0;
     }
     std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(count, m_size - offset));
-    m_stream.clear();
-    m_stream.seekg(static_cast<std::streamoff>(offset));
-    m_stream.read(static_cast<char*>(buffer), static_cast<std::streamsize>(wanted));
-    std::streamsize got = m_stream.gcount();
-    m_stream.clear();
+    m_stream->clear();
+    m_stream->seekg(static_cast<std::streamoff>(offset));
+    m_stream->read(static_cast<char*>(buffer), static_cast<std::streamsize>(wanted));
+    std::streamsize got = m_stream->gcount();
+    m_stream->clear();
     return got > 0 ? static_cast<std::size_t>(got) : 0;
 }
 

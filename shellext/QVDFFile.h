@@ -20,6 +20,8 @@ public:
     virtual ~QVDFFile() = default;
 
     bool Open(const std::filesystem::path& path);
+    // Reads from a stream the caller keeps open (a file's, or memory's) instead of a file.
+    bool Open(std::istream& stream);
     std::uint64_t Size() const { return m_size; }
 
     // Reads up to count bytes at offset; returns the bytes read (fewer at the end of the file).
@@ -32,7 +34,8 @@ public:
 private:
     bool Visit();
 
-    std::ifstream m_stream;
+    std::ifstream m_file;
+    std::istream* m_stream = nullptr;
     std::uint64_t m_size = 0;
     std::uint64_t m_visitsLeft = 0;
 };

@@ -1,6 +1,6 @@
 // qvibw-info FILE: prints what the Windows shell shows for an .ibw or .qvdf file (channels,
-// detail-view columns, info tip, note items) as UTF-8. Exit 0, or 1 when the file cannot be read
-// as its kind.
+// detail-view columns, info tip, note items, and why the viewer cannot show a wave) as UTF-8.
+// Exit 0, or 1 when the file cannot be read as its kind.
 #include "shellext/linux/InfoReport.h"
 
 #include <cstdio>

@@ -8,6 +8,7 @@
 
 #include "base/Windows1252.h"
 #include "ibw/CIBWNote.h"
+#include "ibw/CIBWReader.h"
 
 #include <algorithm>
 #include <cctype>
@@ -50,6 +51,14 @@ bool IbwReport(const std::filesystem::path& path, std::string* report) {
     Line(report, std::string("Kind: ") + (kind == kIBWPreviewImage   ? "IBW image"
                                           : kind == kIBWPreviewForce ? "IBW force curve"
                                                                      : "IBW without preview"));
+    // What the viewer makes of the wave, when it cannot show it or shows it with less precision.
+    CIBWReader reader;
+    if (!reader.Open(path.string())) {
+        Line(report, "Cannot be shown: " + reader.RefusalReason());
+    } else if (const std::string loss = reader.PrecisionNote(); !loss.empty()) {
+        Line(report, "Shown with less precision: " + loss);
+    }
+    reader.Close();
     Channels(report, ChannelListNames(preview));
 
     Line(report, "Columns:");

@@ -174,6 +174,21 @@ TEST_F(BatchExport, FailuresExitNonZeroWithOneLine) {
     EXPECT_FALSE(QFile::exists(Out("x.png")));
 }
 
+TEST_F(BatchExport, AFileThatCannotBeShownIsNamedWithWhatItHolds) {
+    ibwgen::WaveSpec force = apptest::ImageSpec(16, 2, {});
+    force.dims = {16, 2, 0, 0};
+    force.values.resize(32);
+    force.trailer = ibwgen::Trailer::Force;
+    const apptest::TempFile file(force);
+    const QString path = QString::fromStdString(file.path());
+    const Outcome outcome = RunOn({QStringLiteral("--export-image"), Out("x.png"), path});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(
+        outcome.stderrText,
+        QStringLiteral("vistrel-light: cannot show '%1': it holds a force curve of 16 points in 2 channels\n")
+            .arg(path));
+}
+
 TEST_F(BatchExport, FailedWriteLeavesTheExistingFileUntouched) {
     const QString target = Out("figure.bmp");
     {

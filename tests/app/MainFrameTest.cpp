@@ -165,10 +165,11 @@ TEST(Application, OpensSetsTheTitleAndFillsTheChannelList) {
 
 TEST(Application, RejectedFileFailsWithoutAMessageAndKeepsTheTitle) {
     const apptest::TempFile good(apptest::ImageSpec(4, 4, {"Height"}));
-    ibwgen::WaveSpec flat = apptest::ImageSpec(4, 4, {"Height"});
-    flat.dims = {4, 4, 0, 0};
-    flat.dimLabels[2].clear();
-    const apptest::TempFile rejected(flat, "_flat.ibw");
+    // A 1-D wave: the viewer shows two- and three-dimensional ones only.
+    ibwgen::WaveSpec line = apptest::ImageSpec(4, 4, {"Height"});
+    line.dims = {16, 0, 0, 0};
+    line.dimLabels[2].clear();
+    const apptest::TempFile rejected(line, "_line.ibw");
     bool opened = false;
     OpenAndWatch(QString::fromStdString(good.path()), opened);
     ASSERT_TRUE(opened);

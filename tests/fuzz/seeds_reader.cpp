@@ -1,5 +1,6 @@
 // seeds_fuzz_reader CORPUS_DIR: small valid wave files in both byte orders, with notes, labels,
-// trailers and preview footers, so the fuzzer starts from files that pass the checksum.
+// trailers and preview footers, of every version and type, so the fuzzer starts from files that
+// pass the checksum.
 #include "tests/fuzz/SeedCorpus.h"
 #include "tools/ibwgen/IbwGen.h"
 
@@ -75,6 +76,29 @@ int main(int argc, char** argv) {
         text.type = 0;
         text.rawData = {'a', 'b', 'c'};
         write(text);
+
+        // The general path: other types in two dimensions without the trailer, with long units.
+        for (std::int16_t type : {0x04, 0x08, 0x50, 0x60}) {
+            ibwgen::WaveSpec typed = Image(big);
+            typed.type = type;
+            typed.dims = {4, 3, 0, 0};
+            typed.values.resize(12);
+            typed.dimLabels[2].clear();
+            typed.extendedDataUnits = "counts";
+            typed.trailer = ibwgen::Trailer::None;
+            write(typed);
+        }
+        for (std::int16_t version : {1, 2, 3}) {
+            ibwgen::WaveSpec old;
+            old.bigEndian = big;
+            old.version = version;
+            old.type = 0x10;
+            old.values = {1, 2, 3, 4};
+            old.note = "Bias: 1\r";
+            old.formula = "x";
+            old.trailer = ibwgen::Trailer::None;
+            write(old);
+        }
     }
     return 0;
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace {
 
 using testfiles::ImageSpec;
@@ -57,32 +59,72 @@ TEST(CIBWReader, OpensALayeredImage) {
     }
 }
 
-TEST(CIBWReader, RefusesFilesWithoutTheImageTrailer) {
-    for (ibwgen::Trailer trailer : {ibwgen::Trailer::None, ibwgen::Trailer::Force}) {
-        ibwgen::WaveSpec waveSpec = ThreeLayers(false);
-        waveSpec.trailer = trailer;
-        TempFile temp(waveSpec);
-        CIBWReader reader;
-        EXPECT_FALSE(reader.Open(temp.path()));
-        EXPECT_EQ(reader.channelCount, 0);
-        EXPECT_FALSE(reader.note);
-    }
+TEST(CIBWReader, WithoutTheTrailerTheSameLayersAreAWaveOfTheHeadersUnits) {
+    ibwgen::WaveSpec waveSpec = ThreeLayers(false);
+    waveSpec.trailer = ibwgen::Trailer::None;
+    waveSpec.dataUnits = "m";
+    TempFile temp(waveSpec);
     CIBWReader reader;
+    ASSERT_TRUE(reader.Open(temp.path()));
+    ASSERT_EQ(reader.channelCount, 3);
+    EXPECT_EQ(reader.GetChannel(2)->name, "PhaseRetrace");
+    EXPECT_EQ(reader.GetChannel(2)->zUnit, "m"); // the header's unit: no instrument to name one
+    EXPECT_EQ(reader.GetChannel(2)->data[7], static_cast<float>(2 * 32768 + 7));
+}
+
+TEST(CIBWReader, ForceCurvesAndMissingFilesAreRefused) {
+    ibwgen::WaveSpec waveSpec = ThreeLayers(false);
+    waveSpec.trailer = ibwgen::Trailer::Force;
+    TempFile temp(waveSpec);
+    CIBWReader reader;
+    EXPECT_FALSE(reader.Open(temp.path()));
+    EXPECT_EQ(reader.channelCount, 0);
+    EXPECT_FALSE(reader.note);
     EXPECT_FALSE(reader.Open("/nonexistent/file.ibw"));
     EXPECT_TRUE(reader.note); // only the note of the path is held
 }
 
-TEST(CIBWReader, WavesThatGiveNoChannels) {
-    ibwgen::WaveSpec flat = ImageSpec(512, 512, 0);
-    ibwgen::WaveSpec ints = ImageSpec(4, 4, 2);
-    ints.type = 0x10;
-    ibwgen::WaveSpec doubles = ImageSpec(4, 4, 2);
-    doubles.type = 0x04;
-    for (const ibwgen::WaveSpec& waveSpec : {flat, ints, doubles}) {
+TEST(CIBWReader, OpeningAgainReplacesEverything) {
+    TempFile three(ThreeLayers(false));
+    ibwgen::WaveSpec twoLayers = ImageSpec(8, 4, 2);
+    twoLayers.dimLabels[2] = {"ZSensorTrace", "UserIn0"};
+    TempFile two(twoLayers, ".two.ibw");
+    TempFile flat(ImageSpec(5, 0, 0), ".flat.ibw");
+    CIBWReader reader;
+    ASSERT_TRUE(reader.Open(three.path()));
+    ASSERT_TRUE(reader.Open(two.path()));
+    ASSERT_EQ(reader.channelCount, 2);
+    EXPECT_EQ(reader.channels.size(), 2u);
+    EXPECT_EQ(reader.GetChannel(1)->name, "UserIn0");
+    EXPECT_EQ(reader.GetChannel(1)->data, reinterpret_cast<const float*>(reader.waveData.get()) + 32);
+    EXPECT_EQ(reader.GetNoteValue("ScanSize"), "");
+    // A refused file leaves nothing of the one before.
+    EXPECT_FALSE(reader.Open(flat.path()));
+    EXPECT_EQ(reader.channelCount, 0);
+    EXPECT_TRUE(reader.channels.empty());
+    EXPECT_FALSE(reader.waveData);
+}
+
+TEST(CIBWReader, BytesInMemoryOpenAsTheFileDoes) {
+    for (bool big : {false, true}) {
+        ibwgen::WaveSpec waveSpec = ThreeLayers(big);
         TempFile temp(waveSpec);
-        CIBWReader reader;
-        EXPECT_TRUE(reader.Open(temp.path()));
-        EXPECT_EQ(reader.channelCount, 0);
+        CIBWReader fromFile;
+        ASSERT_TRUE(fromFile.Open(temp.path()));
+        CIBWReader fromMemory;
+        {
+            const std::vector<std::uint8_t> bytes = ibwgen::BuildWave(waveSpec);
+            ASSERT_TRUE(fromMemory.OpenBytes(bytes.data(), bytes.size()));
+        } // the bytes are gone; the channels hold their own copy
+        ASSERT_EQ(fromMemory.channelCount, 3);
+        for (int k = 0; k < 3; ++k) {
+            const CIBWChannel* a = fromFile.GetChannel(k);
+            const CIBWChannel* b = fromMemory.GetChannel(k);
+            EXPECT_EQ(a->name, b->name);
+            EXPECT_EQ(a->zUnit, b->zUnit);
+            EXPECT_EQ(std::memcmp(a->data, b->data, sizeof(float) * 32768), 0);
+        }
+        EXPECT_EQ(fromMemory.GetNoteValue("Display Range 2"), "40");
     }
 }
 

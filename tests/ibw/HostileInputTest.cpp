@@ -156,7 +156,8 @@ TEST(HostileInput, TruncatedFilesNeverCrash) {
             std::vector<std::uint8_t>(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size)));
         ::testing::internal::CaptureStdout();
         CIBWReader reader;
-        EXPECT_FALSE(reader.Open(temp.path())); // the trailer is gone
+        // Without its trailer the file is a plain wave, shown only once every section is whole.
+        EXPECT_EQ(reader.Open(temp.path()), size >= ibwgen::WaveSectionsSize(waveSpec)) << size;
         CIBWNote note(temp.path(), true);
         OpenFile file(temp.path());
         int type = 0;

@@ -80,14 +80,68 @@ TEST(IbwDump, PlainWaveHasNoChannelsAndNoFooter) {
     EXPECT_NE(json.find("\"previewFooter\": null"), std::string::npos);
 }
 
+TEST(IbwDump, DescribesEveryWaveTheReaderTakesAndWhyItTakesOthersNot) {
+    ibwgen::WaveSpec counts;
+    counts.type = 0x50; // unsigned 16-bit
+    counts.waveName = "camera";
+    counts.dims = {3, 2, 0, 0};
+    counts.exactValues = {0, 1, 2, 65535, 4, 5};
+    counts.trailer = ibwgen::Trailer::None;
+    std::string json = Dump(counts);
+    for (const char* part : {"\"type\": 80", "\"name\": \"camera\"", "\"max\": 65535", "\"refusal\": null",
+                             "\"precision\": null"}) {
+        EXPECT_NE(json.find(part), std::string::npos) << part << "\n" << json;
+    }
+    ibwgen::WaveSpec huge = counts;
+    huge.type = 0x04;
+    huge.exactValues[1] = 1e300;
+    json = Dump(huge);
+    EXPECT_NE(json.find("\"precision\": \"1 value lies beyond"), std::string::npos) << json;
+
+    ibwgen::WaveSpec old;
+    old.version = 2;
+    old.bigEndian = true;
+    old.values = {1, 2, 3};
+    old.trailer = ibwgen::Trailer::None;
+    int result = -1;
+    json = Dump(old, &result);
+    EXPECT_EQ(result, 0);
+    for (const char* part : {"\"version\": 2", "\"byteOrder\": \"big\"", "\"points\": 3",
+                             "\"refusal\": \"it holds a 1-D wave of 3 points\"", "\"channels\": []"}) {
+        EXPECT_NE(json.find(part), std::string::npos) << part << "\n" << json;
+    }
+}
+
+TEST(IbwDump, BytesInMemoryAreDescribedAsTheFile) {
+    const std::vector<std::uint8_t> bytes = ibwgen::BuildWave(Described(true));
+    IBWStream stream(bytes.data(), bytes.size());
+    std::string json;
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(DumpWave(stream, &json), 0);
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(json, Dump(Described(true)));
+}
+
 TEST(JsonQuote, EscapesAndConvertsWindows1252) {
     EXPECT_EQ(JsonQuote("a\"b\\c\n\r\t\x01"), "\"a\\\"b\\\\c\\n\\r\\t\\u0001\"");
     EXPECT_EQ(JsonQuote("\xB0\xB5\x80\x81"), "\"\xC2\xB0\xC2\xB5\xE2\x82\xAC\xC2\x81\"");
 }
 
+TEST(ParseWaveSpec, VersionTypeAndExactValues) {
+    ibwgen::WaveSpec waveSpec;
+    std::string error;
+    ASSERT_TRUE(ibwgen::ParseWaveSpec(
+        {"version=3", "type=0x20", "byteorder=big", "dims=3", "values=-5,16777217,7"}, &waveSpec, &error))
+        << error;
+    EXPECT_EQ(waveSpec.version, 3);
+    EXPECT_EQ(waveSpec.type, 0x20);
+    EXPECT_TRUE(waveSpec.bigEndian);
+    EXPECT_EQ(waveSpec.exactValues, (std::vector<double>{-5, 16777217, 7}));
+}
+
 TEST(ParseWaveSpec, RejectsWhatItCannotUse) {
     for (const char* line : {"dims=1,2,3,4,5", "byteorder=middle", "spacing=x", "unknown=1", "dims=-1",
-                             "preview=0x4", "trailer=KTZ9"}) {
+                             "preview=0x4", "trailer=KTZ9", "values=1,x"}) {
         ibwgen::WaveSpec waveSpec;
         std::string error;
         EXPECT_FALSE(ibwgen::ParseWaveSpec({line}, &waveSpec, &error)) << line;

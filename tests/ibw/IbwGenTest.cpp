@@ -51,6 +51,59 @@ TEST(IbwGen, HeadersChecksumToZeroInBothByteOrders) {
     }
 }
 
+TEST(IbwGen, OldVersionsHaveTheirOwnHeadersAndSections) {
+    struct Layout {
+        std::int16_t version;
+        std::size_t binSize; // the checksum is the binary header's last field
+        bool note;
+        bool formula;
+    } layouts[] = {{1, 8, false, false}, {2, 16, true, false}, {3, 20, true, true}};
+    for (const Layout& l : layouts) {
+        for (bool big : {false, true}) {
+            ibwgen::WaveSpec waveSpec;
+            waveSpec.version = l.version;
+            waveSpec.bigEndian = big;
+            waveSpec.type = 0x10;
+            waveSpec.waveName = "trace";
+            waveSpec.dataUnits = "V";
+            waveSpec.dimUnits[0] = "s";
+            waveSpec.exactValues = {-2, 300};
+            waveSpec.note = "n:1\r";
+            waveSpec.formula = "x";
+            waveSpec.trailer = ibwgen::Trailer::None;
+            const std::vector<std::uint8_t> b = ibwgen::BuildWave(waveSpec);
+            const std::size_t h = l.binSize; // the wave header
+            std::uint16_t sum = 0;
+            for (std::size_t i = 0; i < h + 110 + 16; i += 2) {
+                sum = static_cast<std::uint16_t>(sum + (big ? b[i] << 8 | b[i + 1] : b[i + 1] << 8 | b[i]));
+            }
+            EXPECT_EQ(sum, 0) << l.version;
+            EXPECT_EQ(b[big ? 1 : 0], l.version);
+            EXPECT_EQ(U32(b, 2, big), 110u + 4u + 16u); // wave size: header, data, padding
+            EXPECT_EQ(b[h + (big ? 1 : 0)], 0x10);      // type
+            EXPECT_EQ(std::string(reinterpret_cast<const char*>(&b[h + 6])), "trace");
+            EXPECT_EQ(b[h + 34], 'V');
+            EXPECT_EQ(b[h + 38], 's');
+            EXPECT_EQ(U32(b, h + 42, big), 2u); // points
+            const std::size_t data = h + 110;
+            EXPECT_EQ(big ? b[data + 2] << 8 | b[data + 3] : b[data + 3] << 8 | b[data + 2], 300);
+            const std::size_t after = data + 4 + 16;
+            EXPECT_EQ(b.size(), after + (l.note ? 4 : 0) + (l.formula ? 1 : 0));
+            EXPECT_EQ(b.size(), ibwgen::WaveSectionsSize(waveSpec));
+            if (l.note) {
+                EXPECT_EQ(U32(b, 6, big), 4u);
+                EXPECT_EQ(std::string(b.begin() + static_cast<std::ptrdiff_t>(after),
+                                      b.begin() + static_cast<std::ptrdiff_t>(after) + 4),
+                          "n:1\r");
+            }
+            if (l.formula) {
+                EXPECT_EQ(U32(b, 10, big), 1u);
+                EXPECT_EQ(b.back(), 'x');
+            }
+        }
+    }
+}
+
 TEST(IbwGen, ChecksumDeltaBreaksTheSum) {
     ibwgen::WaveSpec waveSpec = ThreeByTwo(false);
     waveSpec.checksumDelta = 1;

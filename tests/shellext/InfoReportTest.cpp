@@ -34,6 +34,30 @@ TEST(InfoReport, IbwImageFile) {
                       "  ScanPoints\t256\n");
 }
 
+TEST(InfoReport, SaysWhyTheViewerCannotShowAWaveOrWhatItLoses) {
+    ibwgen::WaveSpec force = testfiles::ImageSpec(16, 2, 0);
+    force.trailer = ibwgen::Trailer::Force;
+    TempFile forceFile(force);
+    std::string report;
+    ::testing::internal::CaptureStdout();
+    ASSERT_TRUE(InfoReport(forceFile.path(), &report));
+    EXPECT_NE(report.find("\nCannot be shown: it holds a force curve of 16 points in 2 channels\n"),
+              std::string::npos)
+        << report;
+
+    ibwgen::WaveSpec wide = testfiles::ImageSpec(2, 2, 0);
+    wide.type = 0x04;
+    wide.exactValues = {1, 2, 3, -1e200};
+    wide.trailer = ibwgen::Trailer::None;
+    TempFile wideFile(wide);
+    ASSERT_TRUE(InfoReport(wideFile.path(), &report));
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_NE(report.find("\nShown with less precision: 1 value lies beyond the 32-bit float range"),
+              std::string::npos)
+        << report;
+    EXPECT_EQ(report.find("Cannot be shown"), std::string::npos);
+}
+
 TEST(InfoReport, QvdfFileAndRefusals) {
     qvdfgen::ContainerSpec containerSpec;
     qvdfgen::Image height;

@@ -1,49 +1,17 @@
 #include "tools/ibwdump/DumpWave.h"
 
 #include "ibw/CIBWReader.h"
+#include "ibw/IBWRefusalText.h"
+#include "ibw/IBWWaveInfo.h"
+#include "tools/ibwdump/ChannelStats.h"
 #include "tools/ibwdump/FooterEntries.h"
 #include "tools/ibwdump/JsonWriter.h"
 
 #include <array>
 #include <bit>
-#include <cmath>
-#include <cstring>
 
 namespace {
 
-struct Stats {
-    float min = NAN;
-    float max = NAN;
-    double mean = NAN;
-    long long nanCount = 0;
-};
-
-Stats ChannelStats(const CIBWChannel& c) {
-    Stats s;
-    double sum = 0;
-    long long finite = 0;
-    for (std::int32_t i = 0; i < c.points; ++i) {
-        float v = c.data[i];
-        if (std::isnan(v)) {
-            ++s.nanCount;
-        } else if (std::isfinite(v)) {
-            s.min = finite == 0 ? v : std::min(s.min, v);
-            s.max = finite == 0 ? v : std::max(s.max, v);
-            sum += v;
-            ++finite;
-        }
-    }
-    if (finite > 0) {
-        s.mean = sum / static_cast<double>(finite);
-    }
-    return s;
-}
-
-std::string FixedText(const char* text, std::size_t size) {
-    return std::string(text, strnlen(text, size));
-}
-
-// The header's fields are packed: they are copied out element by element, never bound by reference.
 void IntArray(JsonWriter& json, const std::array<std::int32_t, 4>& values) {
     json.BeginArray(true);
     for (std::int32_t v : values) {
@@ -61,7 +29,7 @@ void DoubleArray(JsonWriter& json, const std::array<double, 4>& values) {
 }
 
 void WriteChannel(JsonWriter& json, const CIBWChannel& c) {
-    Stats s = ChannelStats(c);
+    const ChannelStats s = MeasureChannel(c);
     json.BeginObject();
     json.Key("name");
     json.String(c.name);
@@ -107,32 +75,25 @@ void WritePairs(JsonWriter& json, const std::vector<std::pair<std::string, std::
     json.EndArray();
 }
 
-// Every routine of the reader, so that a damaged section anywhere refuses the file.
-int ReadAll(std::FILE* file, WaveHeader5* wave, BinHeader5* bin, int* needSwap, int* trailer) {
-    int err = ReadIBWHeaders(file, wave, bin, needSwap);
-    if (err != 0) {
-        return err;
-    }
-    int type = 0;
-    std::int32_t points = 0;
-    IBWBuffer data;
-    err = ReadIBWWave(file, &type, &points, &data, nullptr);
-    if (err != 0) {
-        return err;
-    }
+// Version 5 and later: the note and the labels must be readable, so that a damaged section
+// anywhere refuses the file.
+int CheckSections(IBWStream& stream) {
     std::vector<char> note;
     std::int32_t noteBytes = 0;
-    err = ReadIBWNoteText(file, &note, &noteBytes);
+    int err = ReadIBWNoteText(stream, &note, &noteBytes);
     if (err != 0) {
         return err;
     }
     IBWDimLabels labels;
-    err = ReadIBWDimLabels(file, &labels);
-    if (err != 0) {
-        return err;
+    return ReadIBWDimLabels(stream, &labels);
+}
+
+void OptionalText(JsonWriter& json, const std::string& text) {
+    if (text.empty()) {
+        json.Null();
+    } else {
+        json.String(text);
     }
-    *trailer = ReadIBWTrailerKind(file);
-    return 0;
 }
 
 } // namespace
@@ -143,52 +104,65 @@ int DumpWave(const std::string& path, std::string* out) {
     if (err != kIBWFileOK) {
         return err;
     }
-    WaveHeader5 wave{};
-    BinHeader5 bin{};
-    int needSwap = 0;
-    int trailer = 0;
-    err = ReadAll(file, &wave, &bin, &needSwap, &trailer);
+    IBWStream stream(file);
+    err = DumpWave(stream, out);
     IBWFileClose(file);
+    return err;
+}
+
+int DumpWave(IBWStream& stream, std::string* out) {
+    IBWWaveInfo wave;
+    int err = ReadIBWWaveInfo(stream, &wave);
+    if (err == 0 && wave.version >= 5) {
+        err = CheckSections(stream);
+    }
     if (err != 0) {
         return err;
     }
+    const int trailer = ReadIBWTrailerKind(stream);
+    // A wave the viewer cannot show is described with the reason and no channels; any other
+    // refusal is damage, and refuses the file.
     CIBWReader reader;
-    if (trailer == kIBWTrailerImage && !reader.Open(path)) {
+    if (!reader.Open(stream) && reader.RefusalReason() != UnshowableWaveText(wave, trailer)) {
         return -1;
     }
-    CIBWNote note(path, true);
-    bool bigEndian = (std::endian::native == std::endian::big) != (needSwap != 0);
+    const CIBWNote note = wave.version >= 5 ? CIBWNote(stream, true) : CIBWNote();
+    const bool bigEndian = (std::endian::native == std::endian::big) != (wave.needSwap != 0);
 
     JsonWriter json;
     json.BeginObject();
     json.Key("version");
-    json.Int(bin.version);
+    json.Int(wave.version);
     json.Key("byteOrder");
     json.String(bigEndian ? "big" : "little");
     json.Key("type");
     json.Int(wave.type);
     json.Key("waveName");
-    json.String(FixedText(wave.bname, sizeof wave.bname));
+    json.String(wave.name);
     json.Key("points");
-    json.Int(wave.npnts);
+    json.Int(wave.points);
     json.Key("dimensions");
-    IntArray(json, {wave.nDim[0], wave.nDim[1], wave.nDim[2], wave.nDim[3]});
+    IntArray(json, wave.dims);
     json.Key("spacing");
-    DoubleArray(json, {wave.sfA[0], wave.sfA[1], wave.sfA[2], wave.sfA[3]});
+    DoubleArray(json, wave.spacing);
     json.Key("offsets");
-    DoubleArray(json, {wave.sfB[0], wave.sfB[1], wave.sfB[2], wave.sfB[3]});
+    DoubleArray(json, wave.start);
     json.Key("dataUnits");
-    json.String(FixedText(wave.dataUnits, sizeof wave.dataUnits));
+    json.String(wave.dataUnits);
     json.Key("dimensionUnits");
     json.BeginArray(true);
-    for (const char(&unit)[4] : wave.dimUnits) {
-        json.String(FixedText(unit, sizeof unit));
+    for (const std::string& unit : wave.dimUnits) {
+        json.String(unit);
     }
     json.EndArray();
     json.Key("trailerKind");
     json.Int(trailer);
     json.Key("trailer");
     json.String(trailer == kIBWTrailerImage ? "KTZ9W" : trailer == kIBWTrailerForce ? "Force" : "none");
+    json.Key("refusal");
+    OptionalText(json, reader.RefusalReason());
+    json.Key("precision");
+    OptionalText(json, reader.PrecisionNote());
     json.Key("channels");
     json.BeginArray();
     for (const CIBWChannel& c : reader.channels) {
@@ -215,7 +189,7 @@ int DumpWave(const std::string& path, std::string* out) {
     json.EndArray();
     json.Key("previewFooter");
     FooterEntries footer;
-    if (ReadFooterEntries(path, &footer)) {
+    if (ReadFooterEntries(stream, &footer)) {
         json.BeginObject();
         json.Key("tag");
         json.String(footer.tag);

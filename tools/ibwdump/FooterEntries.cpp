@@ -6,17 +6,17 @@
 
 namespace {
 
-bool ReadAt(std::FILE* file, std::int64_t offset, std::size_t count, char* buffer) {
+bool ReadAt(IBWStream& file, std::int64_t offset, std::size_t count, char* buffer) {
     std::size_t got = 0;
-    return IBWFileSetPosition(file, offset, kIBWFromStart) == kIBWFileOK &&
-           IBWFileRead(file, count, buffer, &got) == kIBWFileOK && got == count;
+    return file.SetPosition(offset, kIBWFromStart) == kIBWFileOK &&
+           file.Read(count, buffer, &got) == kIBWFileOK && got == count;
 }
 
-bool ReadTail(std::FILE* file, FooterEntries* footer, std::string* text) {
+bool ReadTail(IBWStream& file, FooterEntries* footer, std::string* text) {
     std::int64_t size = 0;
     char tag[6] = {};
     char length[7] = {};
-    if (IBWFileEndPosition(file, &size) != kIBWFileOK || size < 11 || !ReadAt(file, size - 5, 5, tag) ||
+    if (file.EndPosition(&size) != kIBWFileOK || size < 11 || !ReadAt(file, size - 5, 5, tag) ||
         (std::strcmp(tag, "KTZ9W") != 0 && std::strcmp(tag, "Force") != 0) ||
         !ReadAt(file, size - 11, 6, length)) {
         return false;
@@ -43,16 +43,10 @@ bool ReadTail(std::FILE* file, FooterEntries* footer, std::string* text) {
 
 } // namespace
 
-bool ReadFooterEntries(const std::string& path, FooterEntries* footer) {
-    std::FILE* file = nullptr;
-    if (IBWFileOpen(path, false, &file) != kIBWFileOK) {
-        return false;
-    }
+bool ReadFooterEntries(IBWStream& stream, FooterEntries* footer) {
     std::string text;
     FooterEntries result;
-    bool found = ReadTail(file, &result, &text);
-    IBWFileClose(file);
-    if (!found) {
+    if (!ReadTail(stream, &result, &text)) {
         return false;
     }
     std::size_t at = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ibw/IBWStream.h"
+
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -14,4 +16,4 @@ struct FooterEntries {
 };
 
 // False when the file has no footer (no tag, or a length of 0 or past the start of the file).
-bool ReadFooterEntries(const std::string& path, FooterEntries* footer);
+bool ReadFooterEntries(IBWStream& stream, FooterEntries* footer);

@@ -11,6 +11,17 @@ namespace {
 constexpr std::size_t kBinHeaderSize = 64;
 constexpr std::size_t kWaveHeaderSize = 320;
 constexpr std::size_t kLabelSize = 32;
+constexpr std::size_t kWaveHeader2Size = 110; // versions 1-3
+constexpr std::size_t kOldPadding = 16;       // behind the data of versions 1-3
+
+bool OldLayout(const WaveSpec& waveSpec) {
+    return waveSpec.version >= 1 && waveSpec.version <= 3;
+}
+
+// Binary-header size of versions 1, 2 and 3; the checksum is its last field.
+std::size_t OldBinHeaderSize(const WaveSpec& waveSpec) {
+    return waveSpec.version == 1 ? 8 : waveSpec.version == 2 ? 16 : 20;
+}
 
 // Writes numbers at fixed offsets of a byte buffer in the file's byte order.
 class ByteWriter {
@@ -42,28 +53,32 @@ private:
 };
 
 std::int32_t LabelBytes(const WaveSpec& waveSpec, int dim) {
-    if (waveSpec.dimNames[dim].empty() && waveSpec.dimLabels[dim].empty()) {
+    if (OldLayout(waveSpec) || (waveSpec.dimNames[dim].empty() && waveSpec.dimLabels[dim].empty())) {
         return 0;
     }
     return static_cast<std::int32_t>(kLabelSize * (waveSpec.dimLabels[dim].size() + 1));
 }
 
 std::size_t DataBytes(const WaveSpec& waveSpec) {
+    int part = ElementSize(static_cast<std::int16_t>(waveSpec.type & ~0x01));
+    if (!waveSpec.exactValues.empty()) {
+        return waveSpec.exactValues.size() * static_cast<std::size_t>(part);
+    }
     if (waveSpec.values.empty()) {
         return waveSpec.rawData.size();
     }
-    int part = ElementSize(static_cast<std::int16_t>(waveSpec.type & ~0x01));
     return waveSpec.values.size() * static_cast<std::size_t>(part);
 }
 
-void AppendValue(ByteWriter& out, std::int16_t type, float value) {
+// The value must lie in the type's range.
+void AppendValue(ByteWriter& out, std::int16_t type, double value) {
     bool isUnsigned = (type & 0x40) != 0;
     switch (type & ~0x41) {
     case 0x02:
-        out.Append(value);
+        out.Append(static_cast<float>(value));
         break;
     case 0x04:
-        out.Append(static_cast<double>(value));
+        out.Append(value);
         break;
     case 0x08:
         isUnsigned ? out.Append(static_cast<std::uint8_t>(value))
@@ -84,6 +99,12 @@ void AppendValue(ByteWriter& out, std::int16_t type, float value) {
 
 void AppendData(std::vector<std::uint8_t>& bytes, const WaveSpec& waveSpec) {
     ByteWriter out(bytes, waveSpec.bigEndian);
+    if (!waveSpec.exactValues.empty()) {
+        for (double v : waveSpec.exactValues) {
+            AppendValue(out, waveSpec.type, v);
+        }
+        return;
+    }
     if (!waveSpec.values.empty()) {
         for (float v : waveSpec.values) {
             AppendValue(out, waveSpec.type, v);
@@ -182,6 +203,119 @@ const char* TrailerTag(Trailer trailer) {
     return "";
 }
 
+// The checksum field makes the given words sum to zero in the file's byte order (plus the delta).
+void PutChecksum(std::vector<std::uint8_t>& bytes, const WaveSpec& waveSpec, std::size_t checked,
+                 std::size_t field) {
+    std::uint16_t sum = 0;
+    for (std::size_t i = 0; i + 1 < checked; i += 2) {
+        std::uint16_t word = waveSpec.bigEndian ? static_cast<std::uint16_t>(bytes[i] << 8 | bytes[i + 1])
+                                                : static_cast<std::uint16_t>(bytes[i + 1] << 8 | bytes[i]);
+        sum = static_cast<std::uint16_t>(sum + word);
+    }
+    ByteWriter(bytes, waveSpec.bigEndian)
+        .Put<std::uint16_t>(field, static_cast<std::uint16_t>(-sum + waveSpec.checksumDelta));
+}
+
+std::int32_t PointCount(const WaveSpec& waveSpec) {
+    int elementSize = ElementSize(waveSpec.type);
+    std::size_t dataBytes = DataBytes(waveSpec);
+    return waveSpec.pointCount.value_or(elementSize > 0 ? static_cast<std::int32_t>(dataBytes / elementSize)
+                                                        : 0);
+}
+
+// Version 5: binary header, wave header, data, formula, note and dimension labels.
+std::vector<std::uint8_t> WaveSections(const WaveSpec& waveSpec) {
+    std::vector<std::uint8_t> bytes(kBinHeaderSize + kWaveHeaderSize, 0);
+    ByteWriter out(bytes, waveSpec.bigEndian);
+    std::size_t dataBytes = DataBytes(waveSpec);
+
+    // Binary header.
+    out.Put<std::int16_t>(0, waveSpec.version);
+    out.Put<std::int32_t>(4,
+                          waveSpec.waveSize.value_or(static_cast<std::int32_t>(kWaveHeaderSize + dataBytes)));
+    out.Put<std::int32_t>(8, static_cast<std::int32_t>(waveSpec.formula.size()));
+    out.Put<std::int32_t>(12, waveSpec.noteSize.value_or(static_cast<std::int32_t>(waveSpec.note.size())));
+    out.Put<std::int32_t>(16, static_cast<std::int32_t>(waveSpec.extendedDataUnits.size()));
+    for (int d = 0; d < 4; ++d) {
+        out.Put<std::int32_t>(20 + 4 * d, static_cast<std::int32_t>(waveSpec.extendedDimUnits[d].size()));
+        out.Put<std::int32_t>(36 + 4 * d, waveSpec.labelSize[d].value_or(LabelBytes(waveSpec, d)));
+    }
+
+    // Wave header, at 64.
+    out.Put<std::int32_t>(64 + 12, PointCount(waveSpec));
+    out.Put<std::int16_t>(64 + 16, waveSpec.type);
+    out.Put<std::int16_t>(64 + 26, 1);
+    out.PutText(64 + 28, waveSpec.waveName, 31);
+    for (int d = 0; d < 4; ++d) {
+        out.Put<std::int32_t>(64 + 68 + 4 * d, waveSpec.dims[d]);
+        out.Put<double>(64 + 84 + 8 * d, waveSpec.spacing[d]);
+        out.Put<double>(64 + 116 + 8 * d, waveSpec.start[d]);
+        out.PutText(64 + 152 + 4 * d, waveSpec.dimUnits[d], 3);
+    }
+    out.PutText(64 + 148, waveSpec.dataUnits, 3);
+    // The 192 header words must sum to zero.
+    PutChecksum(bytes, waveSpec, kBinHeaderSize + kWaveHeaderSize, 2);
+
+    AppendData(bytes, waveSpec);
+    bytes.insert(bytes.end(), waveSpec.formula.begin(), waveSpec.formula.end());
+    bytes.insert(bytes.end(), waveSpec.note.begin(), waveSpec.note.end());
+    bytes.insert(bytes.end(), waveSpec.extendedDataUnits.begin(), waveSpec.extendedDataUnits.end());
+    for (const std::string& units : waveSpec.extendedDimUnits) {
+        bytes.insert(bytes.end(), units.begin(), units.end());
+    }
+    for (int d = 0; d < 4; ++d) {
+        if (LabelBytes(waveSpec, d) == 0) {
+            continue;
+        }
+        AppendLabel(bytes, waveSpec.dimNames[d]);
+        for (const std::string& label : waveSpec.dimLabels[d]) {
+            AppendLabel(bytes, label);
+        }
+    }
+    return bytes;
+}
+
+// Versions 1-3: binary header, the one wave header (x spacing, start and unit from dimension 0),
+// data, 16 bytes of padding, then the note (2 and 3) and the formula (3).
+std::vector<std::uint8_t> OldWaveSections(const WaveSpec& waveSpec) {
+    const std::size_t binSize = OldBinHeaderSize(waveSpec);
+    std::vector<std::uint8_t> bytes(binSize + kWaveHeader2Size, 0);
+    ByteWriter out(bytes, waveSpec.bigEndian);
+    const std::size_t dataBytes = DataBytes(waveSpec);
+
+    out.Put<std::int16_t>(0, waveSpec.version);
+    out.Put<std::int32_t>(
+        2, waveSpec.waveSize.value_or(static_cast<std::int32_t>(kWaveHeader2Size + dataBytes + kOldPadding)));
+    const auto noteSize = waveSpec.noteSize.value_or(static_cast<std::int32_t>(waveSpec.note.size()));
+    if (waveSpec.version >= 2) {
+        out.Put<std::int32_t>(6, noteSize);
+    }
+    if (waveSpec.version == 3) {
+        out.Put<std::int32_t>(10, static_cast<std::int32_t>(waveSpec.formula.size()));
+    }
+
+    const std::size_t h = binSize;
+    out.Put<std::int16_t>(h, waveSpec.type);
+    out.PutText(h + 6, waveSpec.waveName, 19);
+    out.PutText(h + 34, waveSpec.dataUnits, 3);
+    out.PutText(h + 38, waveSpec.dimUnits[0], 3);
+    out.Put<std::int32_t>(h + 42, PointCount(waveSpec));
+    out.Put<double>(h + 48, waveSpec.spacing[0]);
+    out.Put<double>(h + 56, waveSpec.start[0]);
+
+    AppendData(bytes, waveSpec);
+    bytes.resize(bytes.size() + kOldPadding, 0);
+    // The binary header, the wave header and the 16 bytes behind it.
+    PutChecksum(bytes, waveSpec, binSize + kWaveHeader2Size + kOldPadding, binSize - 2);
+    if (waveSpec.version >= 2) {
+        bytes.insert(bytes.end(), waveSpec.note.begin(), waveSpec.note.end());
+    }
+    if (waveSpec.version == 3) {
+        bytes.insert(bytes.end(), waveSpec.formula.begin(), waveSpec.formula.end());
+    }
+    return bytes;
+}
+
 } // namespace
 
 int ElementSize(std::int16_t type) {
@@ -207,10 +341,15 @@ int ElementSize(std::int16_t type) {
 }
 
 std::size_t WaveSectionsSize(const WaveSpec& waveSpec) {
+    if (OldLayout(waveSpec)) {
+        return OldBinHeaderSize(waveSpec) + kWaveHeader2Size + DataBytes(waveSpec) + kOldPadding +
+               (waveSpec.version >= 2 ? waveSpec.note.size() : 0) +
+               (waveSpec.version == 3 ? waveSpec.formula.size() : 0);
+    }
     std::size_t size = kBinHeaderSize + kWaveHeaderSize + DataBytes(waveSpec) + waveSpec.formula.size() +
-                       waveSpec.note.size();
+                       waveSpec.note.size() + waveSpec.extendedDataUnits.size();
     for (int d = 0; d < 4; ++d) {
-        size += static_cast<std::size_t>(LabelBytes(waveSpec, d));
+        size += waveSpec.extendedDimUnits[d].size() + static_cast<std::size_t>(LabelBytes(waveSpec, d));
     }
     return size;
 }
@@ -229,57 +368,8 @@ std::string FooterText(const WaveSpec& waveSpec) {
 }
 
 std::vector<std::uint8_t> BuildWave(const WaveSpec& waveSpec) {
-    std::vector<std::uint8_t> bytes(kBinHeaderSize + kWaveHeaderSize, 0);
-    ByteWriter out(bytes, waveSpec.bigEndian);
-    std::size_t dataBytes = DataBytes(waveSpec);
-    int elementSize = ElementSize(waveSpec.type);
-
-    // Binary header.
-    out.Put<std::int16_t>(0, waveSpec.version);
-    out.Put<std::int32_t>(4,
-                          waveSpec.waveSize.value_or(static_cast<std::int32_t>(kWaveHeaderSize + dataBytes)));
-    out.Put<std::int32_t>(8, static_cast<std::int32_t>(waveSpec.formula.size()));
-    out.Put<std::int32_t>(12, waveSpec.noteSize.value_or(static_cast<std::int32_t>(waveSpec.note.size())));
-    for (int d = 0; d < 4; ++d) {
-        out.Put<std::int32_t>(36 + 4 * d, waveSpec.labelSize[d].value_or(LabelBytes(waveSpec, d)));
-    }
-
-    // Wave header, at 64.
-    std::int32_t points = elementSize > 0 ? static_cast<std::int32_t>(dataBytes / elementSize) : 0;
-    out.Put<std::int32_t>(64 + 12, waveSpec.pointCount.value_or(points));
-    out.Put<std::int16_t>(64 + 16, waveSpec.type);
-    out.Put<std::int16_t>(64 + 26, 1);
-    out.PutText(64 + 28, waveSpec.waveName, 31);
-    for (int d = 0; d < 4; ++d) {
-        out.Put<std::int32_t>(64 + 68 + 4 * d, waveSpec.dims[d]);
-        out.Put<double>(64 + 84 + 8 * d, waveSpec.spacing[d]);
-        out.Put<double>(64 + 116 + 8 * d, waveSpec.start[d]);
-        out.PutText(64 + 152 + 4 * d, waveSpec.dimUnits[d], 3);
-    }
-    out.PutText(64 + 148, waveSpec.dataUnits, 3);
-
-    // The 192 header words must sum to zero in the file's byte order.
-    std::uint16_t sum = 0;
-    for (std::size_t i = 0; i < kBinHeaderSize + kWaveHeaderSize; i += 2) {
-        std::uint16_t word = waveSpec.bigEndian ? static_cast<std::uint16_t>(bytes[i] << 8 | bytes[i + 1])
-                                                : static_cast<std::uint16_t>(bytes[i + 1] << 8 | bytes[i]);
-        sum = static_cast<std::uint16_t>(sum + word);
-    }
-    out.Put<std::uint16_t>(2, static_cast<std::uint16_t>(-sum + waveSpec.checksumDelta));
-
-    AppendData(bytes, waveSpec);
-    bytes.insert(bytes.end(), waveSpec.formula.begin(), waveSpec.formula.end());
-    bytes.insert(bytes.end(), waveSpec.note.begin(), waveSpec.note.end());
-    for (int d = 0; d < 4; ++d) {
-        if (LabelBytes(waveSpec, d) == 0) {
-            continue;
-        }
-        AppendLabel(bytes, waveSpec.dimNames[d]);
-        for (const std::string& label : waveSpec.dimLabels[d]) {
-            AppendLabel(bytes, label);
-        }
-    }
-
+    std::vector<std::uint8_t> bytes =
+        OldLayout(waveSpec) ? OldWaveSections(waveSpec) : WaveSections(waveSpec);
     std::string tag = TrailerTag(waveSpec.trailer);
     std::string footer = FooterText(waveSpec);
     if (waveSpec.imageFooter) {

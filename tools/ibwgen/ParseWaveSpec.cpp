@@ -122,6 +122,13 @@ bool ParseWaveSpec(const std::vector<std::string>& lines, WaveSpec* waveSpec, st
             waveSpec->dimNames[key[7] - '0'] = value;
         } else if (key.size() == 7 && key.starts_with("labels") && key[6] >= '0' && key[6] <= '3') {
             waveSpec->dimLabels[key[6] - '0'] = Split(value);
+        } else if (key == "values") {
+            waveSpec->exactValues.clear();
+            for (const std::string& part : Split(value)) {
+                double v = 0;
+                ok = ok && ToDouble(part, &v);
+                waveSpec->exactValues.push_back(v);
+            }
         } else if (key == "note") {
             waveSpec->note += value + "\r";
         } else if (key == "trailer") {

@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(stderr, "usage: ibwgen OUTPUT [key=value | @FILE]...\n"
                              "keys: byteorder version type name dims spacing start dataunits dimunits\n"
-                             "      dimname0..3 labels0..3 note trailer fill preview footerversion\n"
+                             "      dimname0..3 labels0..3 note trailer fill values preview footerversion\n"
                              "      points wavesize notesize checksumdelta\n");
         return 2;
     }

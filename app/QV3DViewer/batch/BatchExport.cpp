@@ -92,7 +92,10 @@ int BatchRun::Run() {
 int BatchRun::Prepare() {
     CIBWReader& reader = document.GetReader();
     if (!document.OnOpenDocument(options.file.toStdString())) {
-        return Fail(QStringLiteral("cannot read '%1' as an instrument image").arg(options.file),
+        const std::string& reason = reader.RefusalReason();
+        return Fail(QStringLiteral("cannot show '%1': %2")
+                        .arg(options.file,
+                             QString::fromStdString(reason.empty() ? "it could not be opened" : reason)),
                     kBatchFailed);
     }
     if (reader.GetChannel(0) == nullptr) {
