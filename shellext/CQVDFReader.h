@@ -1,14 +1,18 @@
-// A QVDF container as the shell shows it: its images with their definitions and thumbnails, and
-// its text notes. Everything is read by Open; the file is closed again before it returns.
+// A QVDF container as the shell shows it: its images with their channel names and thumbnails,
+// and its text notes. Open reads the table of contents, each image's parts and the notes; a
+// thumbnail's pixels are read when it is drawn, so only the picture asked for is ever held. The
+// file stays open with the reader.
 #pragma once
 
 #include "shellext/MakeIcon.h"
 #include "shellext/ParseTextNotes.h"
+#include "shellext/QVDFFile.h"
 #include "shellext/QVDFRecords.h"
 #include "shellext/RenderPreviewImage.h"
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -20,6 +24,8 @@ public:
     CQVDFReader() = default;
     explicit CQVDFReader(const std::filesystem::path& path) { Open(path); }
     virtual ~CQVDFReader() = default;
+    CQVDFReader(CQVDFReader&&) = default;
+    CQVDFReader& operator=(CQVDFReader&&) = default;
 
     // True when the file table of contents was read; images, notes and thumbnails may still be
     // missing. An empty path reads nothing.
@@ -35,7 +41,7 @@ public:
     const std::vector<QVDFImageEntry>& GetImages() const { return m_images; }
 
 private:
-    std::filesystem::path m_path;
+    std::unique_ptr<QVDFFile> m_file;
     QVDFNotes m_notes;
     std::vector<QVDFImageEntry> m_images;
 };

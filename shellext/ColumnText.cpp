@@ -81,8 +81,9 @@ std::string ColumnValueForFile(int pid, const std::filesystem::path& path) {
         return {};
     }
     if (column->format == ColumnFormat::ChannelCount) {
+        // The tail and the footer tell the count; no channel's data is read.
         CIBWPreview preview;
-        preview.Load(path, 0);
+        preview.LoadFooter(path);
         return ChannelCountText(preview.GetChannelCount());
     }
     // Unparsed: the lookup searches the raw note text.

@@ -1,13 +1,14 @@
-// Positional reads of a QVDF file for the reader's walks, with a budget of header reads so that
-// no walk over a damaged file can run for long.
+// Positional reads of a QVDF file for the reader's walks, through a small block cache, with a
+// budget of header reads so that no walk over a damaged file can run for long.
 #pragma once
 
+#include "shellext/CByteSource.h"
 #include "shellext/QVDFRecords.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
+#include <memory>
 
 class QVDFFile {
 public:
@@ -32,7 +33,7 @@ public:
 private:
     bool Visit();
 
-    std::ifstream m_stream;
+    std::unique_ptr<CByteSource> m_source;
     std::uint64_t m_size = 0;
     std::uint64_t m_visitsLeft = 0;
 };
