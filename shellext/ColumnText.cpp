@@ -1,6 +1,7 @@
 #include "shellext/ColumnText.h"
 
 #include "shellext/CIBWPreview.h"
+#include "shellext/LoadShellNote.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -87,5 +88,5 @@ std::string ColumnValueForFile(int pid, const std::filesystem::path& path) {
         return ChannelCountText(preview.GetChannelCount());
     }
     // Unparsed: the lookup searches the raw note text.
-    return NoteColumnValue(*column, CIBWNote(path.string(), false));
+    return NoteColumnValue(*column, LoadShellNote(path, false));
 }

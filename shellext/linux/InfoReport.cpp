@@ -5,6 +5,7 @@
 #include "shellext/ChannelListNames.h"
 #include "shellext/ColumnText.h"
 #include "shellext/InfoTipText.h"
+#include "shellext/LoadShellNote.h"
 
 #include "base/Windows1252.h"
 #include "ibw/CIBWNote.h"
@@ -57,7 +58,7 @@ bool IbwReport(const std::filesystem::path& path, std::string* report) {
         Line(report, std::string("  ") + ColumnAt(pid)->title + "\t" + ColumnValueForFile(pid, path));
     }
 
-    const CIBWNote note(path.string(), true);
+    const CIBWNote note = LoadShellNote(path, true);
     std::optional<std::string> tip = MakeInfoTip(preview, &note);
     Line(report, tip ? "Info tip:" : "Info tip: none");
     if (tip) {

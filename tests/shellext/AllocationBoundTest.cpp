@@ -5,6 +5,8 @@
 #include "shellext/CIBWPreview.h"
 #include "shellext/CQVDFReader.h"
 #include "shellext/ChannelListNames.h"
+#include "shellext/InfoTipText.h"
+#include "shellext/LoadShellNote.h"
 #include "shellext/RenderForcePlot.h"
 #include "shellext/RenderLoadedPreview.h"
 #include "shellext/RenderPreviewImage.h"
@@ -166,6 +168,22 @@ TEST(AllocationBound, AContainerOf65536ImagesCostsAFewMegabytes) {
         EXPECT_TRUE(reader.HasThumbnail());
         EXPECT_TRUE(reader.GetThumbnailBitmap(0, {48, 48}));
         EXPECT_TRUE(reader.GetThumbnailBitmap(shellfixtures::kContainerImages - 1, {16, 16}));
+    });
+    EXPECT_LT(cost, kCallBound) << cost;
+    std::filesystem::remove(path);
+}
+
+TEST(AllocationBound, ALongNoteIsReadOnlyAsFarAsTheShellShowsIt) {
+    const std::string path = testfiles::TempPath(".ibw");
+    ASSERT_TRUE(shellfixtures::WriteLongNote(path));
+    const std::size_t cost = HeldBy("a 16 MB note, info tip and note items", [&] {
+        const CIBWNote note = LoadShellNote(path, true);
+        CIBWPreview footer;
+        footer.LoadFooter(path);
+        const std::optional<std::string> tip = MakeInfoTip(footer, &note);
+        ASSERT_TRUE(tip);
+        EXPECT_NE(tip->find("20.000"), std::string::npos);
+        EXPECT_FALSE(note.pairs.empty());
     });
     EXPECT_LT(cost, kCallBound) << cost;
     std::filesystem::remove(path);
