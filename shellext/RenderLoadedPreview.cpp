@@ -41,3 +41,21 @@ std::optional<PaletteBitmap> RenderLoadedPreview(const CIBWPreview& preview, Thu
     }
     return std::nullopt;
 }
+
+ThumbnailSize FitLoadedPreview(const CIBWPreview& preview, std::int32_t side) {
+    const auto& descriptor = preview.GetDescriptor();
+    const int channel = preview.GetLoadedChannel();
+    if (!descriptor || channel < 0) {
+        return {0, 0};
+    }
+    const auto index = static_cast<std::size_t>(channel);
+    if (descriptor->kind == kIBWPreviewImage && index < descriptor->imageChannels.size()) {
+        const IBWImagePreview& record = descriptor->imageChannels[index];
+        return FittedSize(static_cast<std::int16_t>(record.width), static_cast<std::int16_t>(record.height),
+                          side);
+    }
+    if (descriptor->kind == kIBWPreviewForce && index < descriptor->forceChannels.size() && side > 0) {
+        return {side, side};
+    }
+    return {0, 0};
+}

@@ -33,19 +33,11 @@ std::uint8_t PaletteIndex(std::int8_t value) {
     return static_cast<std::uint8_t>(static_cast<std::uint8_t>(value) + 128);
 }
 
-// The own size, fitted into kLargestOwnPreviewSide a side with the arithmetic of the stretch below,
-// so the drawn rectangle covers it exactly.
 ThumbnailSize OwnSize(std::int32_t width, std::int32_t height) {
     if (width <= kLargestOwnPreviewSide && height <= kLargestOwnPreviewSide) {
         return {width, height};
     }
-    const float ratio = static_cast<float>(height) / static_cast<float>(width);
-    if (height > width) {
-        return {std::max(1, static_cast<std::int32_t>(static_cast<float>(kLargestOwnPreviewSide) / ratio)),
-                kLargestOwnPreviewSide};
-    }
-    return {kLargestOwnPreviewSide,
-            std::max(1, static_cast<std::int32_t>(static_cast<float>(kLargestOwnPreviewSide) * ratio))};
+    return FittedSize(width, height, kLargestOwnPreviewSide);
 }
 
 // Nearest-neighbour stretch of the whole preview into the rectangle at (left, top), measured from
@@ -68,6 +60,17 @@ void StretchInto(CRowCache& rows, std::int32_t width, std::int32_t height, std::
 }
 
 } // namespace
+
+ThumbnailSize FittedSize(std::int32_t width, std::int32_t height, std::int32_t side) {
+    if (width <= 0 || height <= 0 || side <= 0) {
+        return {0, 0};
+    }
+    const float ratio = static_cast<float>(height) / static_cast<float>(width);
+    if (height > width) {
+        return {std::max(1, static_cast<std::int32_t>(static_cast<float>(side) / ratio)), side};
+    }
+    return {side, std::max(1, static_cast<std::int32_t>(static_cast<float>(side) * ratio))};
+}
 
 std::optional<PaletteBitmap> RenderPreviewRows(std::int32_t width, std::int32_t height,
                                                const PreviewRowReader& rows, ThumbnailSize size) {

@@ -31,10 +31,10 @@ void Line(std::string* report, const std::string& text) {
     *report += '\n';
 }
 
-void Channels(std::string* report, const std::vector<std::string>& names) {
+void Channels(std::string* report, const std::vector<ChannelListEntry>& entries) {
     Line(report, "Channels:");
-    for (const std::string& name : names) {
-        Line(report, "  " + name);
+    for (const ChannelListEntry& entry : entries) {
+        Line(report, "  " + entry.name);
     }
 }
 
