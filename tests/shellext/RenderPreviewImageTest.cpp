@@ -144,4 +144,26 @@ TEST(RenderPreviewRows, ReadsOnlyTheRowsThePictureShows) {
     EXPECT_EQ(bitmap->At(0, 9), static_cast<std::uint8_t>(999 % 100 + 128));
 }
 
+TEST(RenderPreviewImage, FittedSizeKeepsTheShapeAndLeavesNoMargin) {
+    struct Case {
+        std::int32_t width, height, side;
+        ThumbnailSize fitted;
+    };
+    const std::vector<Case> cases = {
+        {128, 64, 96, {96, 48}},   {64, 128, 96, {48, 96}}, {100, 100, 256, {256, 256}},
+        {6000, 10, 256, {256, 1}}, {0, 64, 96, {0, 0}},     {64, 64, 0, {0, 0}},
+    };
+    for (const Case& c : cases) {
+        const ThumbnailSize fitted = FittedSize(c.width, c.height, c.side);
+        EXPECT_EQ(fitted.cx, c.fitted.cx) << c.width << "x" << c.height << " in " << c.side;
+        EXPECT_EQ(fitted.cy, c.fitted.cy) << c.width << "x" << c.height << " in " << c.side;
+        if (fitted.cx > 0 && c.width * c.height <= 128 * 128) {
+            std::vector<std::int8_t> data(static_cast<std::size_t>(c.width * c.height), -100);
+            auto bitmap = RenderPreviewImage(c.width, c.height, data, fitted);
+            ASSERT_TRUE(bitmap);
+            EXPECT_EQ(DrawnBox(*bitmap), (Box{0, 0, fitted.cx, fitted.cy}));
+        }
+    }
+}
+
 } // namespace
