@@ -48,6 +48,13 @@ void CIBWNote::Load(IBWStream& stream, bool parse) {
     }
 }
 
+CIBWNote::CIBWNote(std::vector<char> noteText, std::int32_t noteBytes, std::int32_t trailer, bool parse)
+    : text(std::move(noteText)), textBytes(noteBytes), trailerKind(trailer) {
+    if (parse) {
+        Parse();
+    }
+}
+
 void CIBWNote::Parse() {
     // Lines end with a carriage return only; a line feed belongs to the next key or value.
     std::string_view all(text.data(), text.empty() ? 0 : text.size() - 1);

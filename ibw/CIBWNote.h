@@ -16,6 +16,9 @@ public:
     // Loads at once; failures leave the note partly or wholly empty.
     CIBWNote(const std::string& path, bool parse);
     CIBWNote(IBWStream& stream, bool parse);
+    // From note bytes already read as ReadIBWNoteText gives them (the note, two carriage returns,
+    // a zero) and the file's trailer kind; no dimension labels.
+    CIBWNote(std::vector<char> noteText, std::int32_t noteBytes, std::int32_t trailer, bool parse);
     virtual ~CIBWNote() = default;
 
     // The first pair's value for the key (exact match), else a search of the raw text.

@@ -26,6 +26,13 @@ int IBWFileOpen(const std::string& path, bool forWriting, std::FILE** outFile) {
     return *outFile != nullptr ? kIBWFileOK : kIBWFileOpenError;
 }
 
+#ifdef _WIN32
+int IBWFileOpen(const std::wstring& path, bool forWriting, std::FILE** outFile) {
+    *outFile = _wfopen(path.c_str(), forWriting ? L"wb" : L"rb");
+    return *outFile != nullptr ? kIBWFileOK : kIBWFileOpenError;
+}
+#endif
+
 int IBWFileClose(std::FILE* file) {
     return std::fclose(file) == 0 ? kIBWFileOK : kIBWFileCloseError;
 }

@@ -20,6 +20,10 @@ constexpr int kIBWFromCurrent = 0;
 constexpr int kIBWFromEnd = 1;
 
 int IBWFileOpen(const std::string& path, bool forWriting, std::FILE** outFile); // "rb" or "wb"
+#ifdef _WIN32
+// By a UTF-16 path: names outside the ANSI code page open too.
+int IBWFileOpen(const std::wstring& path, bool forWriting, std::FILE** outFile);
+#endif
 int IBWFileClose(std::FILE* file);
 // Reads up to count bytes; a short read is no error, only nothing read at the end of the file is.
 int IBWFileRead(std::FILE* file, std::size_t count, void* buffer, std::size_t* outBytesRead);

@@ -31,9 +31,11 @@ packages=(
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64 wine64
 )
 
-# Generated as root only; without it the comma-locale test skips itself.
-comma_locale() {
+# Generated as root only; without them the comma-locale test and the Windows DLL's run under code
+# page 932 skip themselves.
+test_locales() {
   locale -a | grep -qx 'de_DE.utf8' || [ "$(id -u)" -ne 0 ] || localedef -i de_DE -f UTF-8 de_DE.UTF-8
+  locale -a | grep -qx 'ja_JP.utf8' || [ "$(id -u)" -ne 0 ] || localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
 }
 
 missing=()
@@ -41,7 +43,7 @@ for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -eq 0 ]; then
-  comma_locale
+  test_locales
   exit 0
 fi
 if [ "$(id -u)" -ne 0 ]; then
@@ -51,4 +53,4 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 apt-get update
 apt-get install -y --no-install-recommends "${missing[@]}"
-comma_locale
+test_locales

@@ -13,12 +13,12 @@ namespace {
 constexpr std::size_t kCurveNamesMax = 255;
 
 std::int32_t NumberOr(const IBWFooterKeys& keys, std::string_view key, std::int32_t fallback) {
-    const std::string* value = keys.Find(key);
-    return value != nullptr ? FooterNumber(*value) : fallback;
+    const std::optional<std::string_view> value = keys.Find(key);
+    return value ? FooterNumber(*value) : fallback;
 }
 
-std::int32_t ForceDataType(const std::string* value) {
-    if (value == nullptr) {
+std::int32_t ForceDataType(const std::optional<std::string_view>& value) {
+    if (!value) {
         return 0;
     }
     if (*value == "Byte") {
@@ -33,7 +33,8 @@ bool BuildForcePreviewDescriptor(std::string_view footerText, IBWPreviewDescript
     *out = IBWPreviewDescriptor{};
     IBWFooterKeys keys = IBWFooterKeys::Parse(footerText);
     const std::int32_t count = FooterFileCount(keys, footerText);
-    if (count == 0) {
+    // Every curve needs an entry of its own start.
+    if (count == 0 || static_cast<std::size_t>(count) > keys.Size()) {
         return false;
     }
     IBWForcePreview common;
@@ -47,27 +48,29 @@ bool BuildForcePreviewDescriptor(std::string_view footerText, IBWPreviewDescript
     d.kind = kIBWPreviewForce;
     d.footerVersion = NumberOr(keys, "FooterVersion", 0);
     d.count = count;
-    d.forceChannels.assign(static_cast<std::size_t>(count), common);
+    d.forceChannels.assign(std::min(static_cast<std::size_t>(count), kIBWPreviewMaxRecords), common);
 
-    std::string names;
-    if (const std::string* list = keys.Find("DataTypes")) {
+    std::string_view names;
+    if (const std::optional<std::string_view> list = keys.Find("DataTypes")) {
         names = list->substr(0, kCurveNamesMax);
     }
     std::size_t start = 0;
     for (IBWForcePreview& curve : d.forceChannels) {
         std::size_t comma = names.find(',', start);
-        if (comma == std::string::npos) {
+        if (comma == std::string_view::npos) {
             break;
         }
-        curve.name = names.substr(start, std::min(comma - start, kIBWPreviewNameMax));
+        curve.name = std::string(names.substr(start, std::min(comma - start, kIBWPreviewNameMax)));
         start = comma + 1;
     }
     for (std::int32_t i = 1; i <= count; ++i) {
-        const std::string* offset = keys.Find("ExtendStart" + std::to_string(i));
-        if (offset == nullptr || offset->empty()) {
+        const std::optional<std::string_view> offset = keys.Find("ExtendStart" + std::to_string(i));
+        if (!offset || offset->empty()) {
             return false;
         }
-        d.forceChannels[static_cast<std::size_t>(i - 1)].extendStart = FooterNumber(*offset);
+        if (static_cast<std::size_t>(i - 1) < d.forceChannels.size()) {
+            d.forceChannels[static_cast<std::size_t>(i - 1)].extendStart = FooterNumber(*offset);
+        }
     }
     *out = std::move(d);
     return true;

@@ -4,25 +4,24 @@
 #include "shellext/IBWFooterKeys.h"
 #include "shellext/NextFooterEntry.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 
 namespace {
 
 std::int32_t NumberOr(const IBWFooterKeys& keys, std::string_view key, std::int32_t fallback) {
-    const std::string* value = keys.Find(key);
-    return value != nullptr ? FooterNumber(*value) : fallback;
+    const std::optional<std::string_view> value = keys.Find(key);
+    return value ? FooterNumber(*value) : fallback;
 }
 
-std::string CutName(std::string name) {
-    if (name.size() > kIBWPreviewNameMax) {
-        name.resize(kIBWPreviewNameMax);
-    }
-    return name;
+std::string CutName(std::string_view name) {
+    return std::string(name.substr(0, kIBWPreviewNameMax));
 }
 
-// Version 1: the count entries right after "NumberOfFiles" are "name:offset;".
-bool NameVersion1(std::string_view text, IBWPreviewDescriptor* d) {
+// Version 1: the count entries right after "NumberOfFiles" are "name:offset;". All of them must be
+// there; the kept records take theirs.
+bool NameVersion1(std::string_view text, std::int32_t count, IBWPreviewDescriptor* d) {
     std::size_t at = text.find("NumberOfFiles");
     if (at == std::string_view::npos) {
         return false;
@@ -36,33 +35,36 @@ bool NameVersion1(std::string_view text, IBWPreviewDescriptor* d) {
         return false;
     }
     std::size_t pos = semicolon + 1;
-    std::string key;
-    std::string value;
-    for (IBWImagePreview& channel : d->imageChannels) {
+    std::string_view key;
+    std::string_view value;
+    for (std::int32_t i = 0; i < count; ++i) {
         if (!NextFooterEntry(text, &pos, &key, &value)) {
             return false;
         }
-        channel.name = CutName(key);
-        channel.fileStart = FooterNumber(value);
+        if (static_cast<std::size_t>(i) < d->imageChannels.size()) {
+            IBWImagePreview& channel = d->imageChannels[static_cast<std::size_t>(i)];
+            channel.name = CutName(key);
+            channel.fileStart = FooterNumber(value);
+        }
     }
     return true;
 }
 
 // Version 2: "DataTypeList" names the channels, each name + "FileStart" holds its offset.
 bool NameVersion2(const IBWFooterKeys& keys, IBWPreviewDescriptor* d) {
-    const std::string* list = keys.Find("DataTypeList");
-    if (list == nullptr || list->empty()) {
+    const std::optional<std::string_view> list = keys.Find("DataTypeList");
+    if (!list || list->empty()) {
         return false;
     }
     std::size_t start = 0;
     for (IBWImagePreview& channel : d->imageChannels) {
         std::size_t comma = list->find(',', start);
-        if (comma == std::string::npos) {
+        if (comma == std::string_view::npos) {
             break;
         }
-        std::string key = list->substr(start, comma - start) + "FileStart";
+        std::string key = std::string(list->substr(start, comma - start)) + "FileStart";
         start = comma + 1;
-        if (const std::string* offset = keys.Find(key)) {
+        if (const std::optional<std::string_view> offset = keys.Find(key)) {
             channel.fileStart = FooterNumber(*offset);
             channel.name = CutName(key);
         }
@@ -80,8 +82,8 @@ bool BuildImagePreviewDescriptor(std::string_view footerText, IBWPreviewDescript
         return false;
     }
     IBWImagePreview common;
-    const std::string* dataType = keys.Find("DataType");
-    common.dataType = dataType != nullptr && (*dataType == "Byte" || *dataType == "UByte") ? 1 : 0;
+    const std::optional<std::string_view> dataType = keys.Find("DataType");
+    common.dataType = dataType && (*dataType == "Byte" || *dataType == "UByte") ? 1 : 0;
     common.width = NumberOr(keys, "DataWidth", 0);
     common.height = NumberOr(keys, "DataHeight", 0);
     common.dataLength = NumberOr(keys, "DataLength", 0);
@@ -89,9 +91,9 @@ bool BuildImagePreviewDescriptor(std::string_view footerText, IBWPreviewDescript
     IBWPreviewDescriptor d;
     d.kind = kIBWPreviewImage;
     d.count = count;
-    d.imageChannels.assign(static_cast<std::size_t>(count), common);
+    d.imageChannels.assign(std::min(static_cast<std::size_t>(count), kIBWPreviewMaxRecords), common);
     std::int32_t version = NumberOr(keys, "Version", 1);
-    if (version == 1 && !NameVersion1(footerText, &d)) {
+    if (version == 1 && !NameVersion1(footerText, count, &d)) {
         return false;
     }
     if (version == 2 && !NameVersion2(keys, &d)) {

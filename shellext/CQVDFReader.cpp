@@ -1,24 +1,15 @@
 #include "shellext/CQVDFReader.h"
 
-#include "shellext/QVDFFile.h"
 #include "shellext/QVDFSearch.h"
+#include "shellext/ShellNoteLimit.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
 
-QVDFImageEntry EmptyImage(std::uint64_t imageOffset) {
-    QVDFImageEntry image;
-    image.imageOffset = imageOffset;
-    std::uint8_t* d = image.definition.data();
-    d[4] = static_cast<std::uint8_t>(kQVDFImageDefinitionSize);
-    std::memcpy(d + 8, "IDEF", 4);
-    return image;
-}
-
-// The first 48 bytes and the table of contents after them; false when the file is no container.
-bool ReadTableOfContents(QVDFFile& file, QVDFTableHeader* toc, std::vector<std::uint8_t>* entries) {
+// The first record and the table of contents after it; false when the file is no container.
+bool ReadTableOfContents(QVDFFile& file, QVDFTableHeader* toc) {
     std::uint8_t bytes[kQVDFRecordHeaderSize + kQVDFTableHeaderSize];
     if (file.ReadAt(0, kQVDFRecordHeaderSize, bytes) != kQVDFRecordHeaderSize) {
         return false;
@@ -32,37 +23,41 @@ bool ReadTableOfContents(QVDFFile& file, QVDFTableHeader* toc, std::vector<std::
     }
     *toc = ParseQVDFTableHeader(bytes + kQVDFRecordHeaderSize);
     const std::uint32_t tocBytes = static_cast<std::uint32_t>(toc->totalSize);
-    if (toc->header.type == 0 || toc->header.size < kQVDFRecordHeaderSize ||
-        !(toc->header.flags & kQVDFTableFlag) || tocBytes == 0) {
-        return false;
-    }
-    // The buffer is the table's whole size although its entries need 32 bytes less; a file that
-    // cannot hold it is refused before anything is allocated.
-    if (tocBytes > file.Size() - sizeof(bytes)) {
-        return false;
-    }
-    entries->resize(tocBytes);
-    return file.ReadAt(sizeof(bytes), tocBytes, entries->data()) == tocBytes;
+    // The table's whole size, although its entries need 32 bytes less, must lie in the file.
+    return toc->header.type != 0 && toc->header.size >= kQVDFRecordHeaderSize &&
+           (toc->header.flags & kQVDFTableFlag) && tocBytes != 0 && tocBytes <= file.Size() - sizeof(bytes);
 }
 
-std::vector<QVDFImageEntry> ImageEntries(const QVDFTableHeader& toc,
-                                         const std::vector<std::uint8_t>& entries) {
+// The "IMAG" entries of the table of contents, read one by one where the table lies.
+std::vector<QVDFImageEntry> ImageEntries(QVDFFile& file, const QVDFTableHeader& toc) {
+    constexpr std::uint64_t kEntriesStart = kQVDFRecordHeaderSize + kQVDFTableHeaderSize;
+    const std::uint64_t tocBytes = static_cast<std::uint32_t>(toc.totalSize);
     std::vector<QVDFImageEntry> images;
     const std::uint64_t need = std::max<std::uint64_t>(toc.entrySize, kQVDFTableEntrySize);
+    // As many as the table can hold, so the list is never copied while it grows.
+    const std::uint64_t room = toc.entrySize == 0 ? 1 : tocBytes / toc.entrySize;
+    images.reserve(
+        static_cast<std::size_t>(std::min<std::uint64_t>({toc.entryCount, room, CQVDFReader::kMaxImages})));
     for (std::uint64_t i = 0; i < toc.entryCount; ++i) {
         const std::uint64_t at = i * toc.entrySize;
-        if (at > entries.size() || entries.size() - at < need) {
+        if (at > tocBytes || tocBytes - at < need) {
             break;
         }
-        QVDFRecordHeader entry = ParseQVDFRecordHeader(entries.data() + at);
-        if (entry.type == QVDFType("IMAG")) {
+        std::uint8_t entry[kQVDFTableEntrySize];
+        if (file.ReadAt(kEntriesStart + at, sizeof(entry), entry) != sizeof(entry)) {
+            break;
+        }
+        QVDFRecordHeader header = ParseQVDFRecordHeader(entry);
+        if (header.type == QVDFType("IMAG")) {
             if (images.size() == CQVDFReader::kMaxImages) {
                 break;
             }
-            images.push_back(EmptyImage(ReadLE64(entries.data() + at + 16)));
+            QVDFImageEntry image;
+            image.imageOffset = ReadLE64(entry + 16);
+            images.push_back(image);
         }
         // With a step of 0 every further entry would be this one again.
-        if (entry.IsEnd() || toc.entrySize == 0) {
+        if (header.IsEnd() || toc.entrySize == 0) {
             break;
         }
     }
@@ -87,8 +82,9 @@ QVDFNotes ReadNotes(QVDFFile& file) {
         return {};
     }
     // A record cut short by the end of the file gives the notes of what is there.
-    std::vector<char> record(
-        static_cast<std::size_t>(std::min<std::uint64_t>(text.size, file.Size() - textOffset)));
+    const std::uint64_t recordBytes =
+        std::min<std::uint64_t>({text.size, file.Size() - textOffset, kQVDFTextStart + kShellNoteBytesMax});
+    std::vector<char> record(static_cast<std::size_t>(recordBytes));
     std::size_t got = file.ReadAt(textOffset, record.size(), record.data());
     if (got <= kQVDFTextStart) {
         return {};
@@ -110,16 +106,15 @@ void FindImageParts(QVDFFile& file, QVDFImageEntry* image) {
     std::uint64_t definition =
         FindRecord(file, false, image->imageOffset, QVDFType("IDEF"), table.entryCount, table.entrySize);
     if (definition != 0 && definition < file.Size()) {
-        std::array<std::uint8_t, kQVDFImageDefinitionSize> read{};
-        std::size_t got = file.ReadAt(definition, read.size(), read.data());
-        std::copy_n(read.begin(), got, image->definition.begin());
+        image->definitionOffset = definition;
+        char name[kQVDFChannelNameMax] = {};
+        file.ReadAt(definition + kQVDFChannelNameOffset, sizeof(name), name);
+        image->channelName.assign(name, strnlen(name, sizeof(name)));
     }
-    const char* name = reinterpret_cast<const char*>(image->definition.data() + kQVDFChannelNameOffset);
-    image->channelName.assign(name, strnlen(name, kQVDFChannelNameMax));
 }
 
-// Thumbnails held together never take more than the file's size, however many images share one.
-void ReadThumbnail(QVDFFile& file, std::uint64_t* budget, QVDFImageEntry* image) {
+// The thumbnail record's header: a record of another type or of size 0 is no thumbnail.
+void ReadThumbnailHeader(QVDFFile& file, QVDFImageEntry* image) {
     std::uint8_t bytes[kQVDFThumbnailHeaderSize];
     if (image->thumbnailOffset == 0 ||
         file.ReadAt(image->thumbnailOffset, sizeof(bytes), bytes) != sizeof(bytes)) {
@@ -129,56 +124,53 @@ void ReadThumbnail(QVDFFile& file, std::uint64_t* budget, QVDFImageEntry* image)
     if (header.type != QVDFType("THMB") || header.size == 0) {
         return;
     }
-    const std::uint64_t length = std::min<std::uint64_t>(header.size, file.Size() - image->thumbnailOffset);
-    if (length > *budget) {
-        return;
-    }
-    *budget -= length;
-    image->thumbnail.resize(static_cast<std::size_t>(length));
-    image->thumbnail.resize(
-        file.ReadAt(image->thumbnailOffset, image->thumbnail.size(), image->thumbnail.data()));
+    image->thumbnailSize = header.size;
+    image->thumbnailHeight = ReadLE16(bytes + 16);
+    image->thumbnailWidth = ReadLE16(bytes + 20);
 }
 
 } // namespace
 
 bool CQVDFReader::Open(const std::filesystem::path& path) {
-    m_path = path;
+    m_file.reset();
     m_images.clear();
     m_notes.clear();
-    QVDFFile file;
-    return !path.empty() && file.Open(path) && Read(file);
-}
-
-bool CQVDFReader::Open(std::istream& stream) {
-    m_path.clear();
-    m_images.clear();
-    m_notes.clear();
-    QVDFFile file;
-    return file.Open(stream) && Read(file);
-}
-
-bool CQVDFReader::Read(QVDFFile& file) {
-    QVDFTableHeader toc;
-    std::vector<std::uint8_t> entries;
-    if (!ReadTableOfContents(file, &toc, &entries)) {
+    auto file = std::make_unique<QVDFFile>();
+    if (path.empty() || !file->Open(path)) {
         return false;
     }
-    m_images = ImageEntries(toc, entries);
-    entries = {};
-    m_notes = ReadNotes(file);
-    for (QVDFImageEntry& image : m_images) {
-        FindImageParts(file, &image);
+    return Read(std::move(file));
+}
+
+bool CQVDFReader::Open(std::unique_ptr<CByteSource> source) {
+    m_file.reset();
+    m_images.clear();
+    m_notes.clear();
+    auto file = std::make_unique<QVDFFile>();
+    if (!file->Open(std::move(source))) {
+        return false;
     }
-    std::uint64_t thumbnailBudget = file.Size();
-    for (QVDFImageEntry& image : m_images) {
-        ReadThumbnail(file, &thumbnailBudget, &image);
+    return Read(std::move(file));
+}
+
+bool CQVDFReader::Read(std::unique_ptr<QVDFFile> file) {
+    QVDFTableHeader toc;
+    if (!ReadTableOfContents(*file, &toc)) {
+        return false;
     }
+    m_images = ImageEntries(*file, toc);
+    m_notes = ReadNotes(*file);
+    for (QVDFImageEntry& image : m_images) {
+        FindImageParts(*file, &image);
+        ReadThumbnailHeader(*file, &image);
+    }
+    m_file = std::move(file);
     return true;
 }
 
 bool CQVDFReader::HasThumbnail() const {
     return std::any_of(m_images.begin(), m_images.end(),
-                       [](const QVDFImageEntry& image) { return !image.thumbnail.empty(); });
+                       [](const QVDFImageEntry& image) { return image.thumbnailSize != 0; });
 }
 
 const char* CQVDFReader::GetChannelName(int index) const {
@@ -189,20 +181,34 @@ const char* CQVDFReader::GetChannelName(int index) const {
 }
 
 std::optional<PaletteBitmap> CQVDFReader::GetThumbnailBitmap(int index, ThumbnailSize size) const {
-    if (index < 0 || index >= GetImageCount()) {
+    if (!m_file || index < 0 || index >= GetImageCount()) {
         return std::nullopt;
     }
-    const std::vector<std::uint8_t>& record = m_images[static_cast<std::size_t>(index)].thumbnail;
-    if (record.size() < kQVDFThumbnailHeaderSize) {
+    const QVDFImageEntry& image = m_images[static_cast<std::size_t>(index)];
+    if (image.thumbnailSize == 0) {
         return std::nullopt;
     }
-    const std::int32_t height = ReadLE16(record.data() + 16);
-    const std::int32_t width = ReadLE16(record.data() + 20);
-    std::span<const std::int8_t> pixels(reinterpret_cast<const std::int8_t*>(record.data()) +
-                                            kQVDFThumbnailHeaderSize,
-                                        record.size() - kQVDFThumbnailHeaderSize);
-    // RenderPreviewImage refuses data shorter than width x height.
-    return RenderPreviewImage(width, height, pixels, size);
+    // A record cut short by the end of the file holds what is there.
+    const std::uint64_t record =
+        std::min<std::uint64_t>(image.thumbnailSize, m_file->Size() - image.thumbnailOffset);
+    const std::int32_t width = image.thumbnailWidth;
+    const std::int32_t height = image.thumbnailHeight;
+    if (record < kQVDFThumbnailHeaderSize || width <= 0 ||
+        (record - kQVDFThumbnailHeaderSize) / static_cast<std::uint64_t>(width) <
+            static_cast<std::uint64_t>(height)) {
+        return std::nullopt;
+    }
+    const std::uint64_t pixels = image.thumbnailOffset + kQVDFThumbnailHeaderSize;
+    QVDFFile& file = *m_file;
+    return RenderPreviewRows(
+        width, height,
+        [&](std::int32_t row, std::int8_t* values) {
+            const std::uint64_t at =
+                pixels + static_cast<std::uint64_t>(row) * static_cast<std::uint64_t>(width);
+            const std::size_t got = file.ReadAt(at, static_cast<std::size_t>(width), values);
+            std::memset(values + got, 0, static_cast<std::size_t>(width) - got);
+        },
+        size);
 }
 
 std::optional<PaletteIcon> CQVDFReader::GetThumbnailIcon(int index, ThumbnailSize size) const {

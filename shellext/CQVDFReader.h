@@ -1,19 +1,20 @@
-// A QVDF container as the shell shows it: its images with their definitions and thumbnails, and
-// its text notes. Everything is read by Open; the file is closed again before it returns.
+// A QVDF container as the shell shows it: its images with their channel names and thumbnails,
+// and its text notes. Open reads the table of contents, each image's parts and the notes; a
+// thumbnail's pixels are read when it is drawn, so only the picture asked for is ever held. The
+// file stays open with the reader.
 #pragma once
 
 #include "shellext/MakeIcon.h"
 #include "shellext/ParseTextNotes.h"
+#include "shellext/QVDFFile.h"
 #include "shellext/QVDFRecords.h"
 #include "shellext/RenderPreviewImage.h"
 
 #include <cstddef>
 #include <filesystem>
-#include <istream>
+#include <memory>
 #include <optional>
 #include <vector>
-
-class QVDFFile;
 
 class CQVDFReader {
 public:
@@ -23,12 +24,14 @@ public:
     CQVDFReader() = default;
     explicit CQVDFReader(const std::filesystem::path& path) { Open(path); }
     virtual ~CQVDFReader() = default;
+    CQVDFReader(CQVDFReader&&) = default;
+    CQVDFReader& operator=(CQVDFReader&&) = default;
 
     // True when the file table of contents was read; images, notes and thumbnails may still be
     // missing. An empty path reads nothing.
     bool Open(const std::filesystem::path& path);
-    // The same on a container's bytes in a stream the caller keeps (a file's, or memory's).
-    bool Open(std::istream& stream);
+    // The same through the given source (memory's, a stream's).
+    bool Open(std::unique_ptr<CByteSource> source);
 
     int GetImageCount() const { return static_cast<int>(m_images.size()); }
     bool HasThumbnail() const;
@@ -40,9 +43,9 @@ public:
     const std::vector<QVDFImageEntry>& GetImages() const { return m_images; }
 
 private:
-    bool Read(QVDFFile& file);
+    bool Read(std::unique_ptr<QVDFFile> file);
 
-    std::filesystem::path m_path;
+    std::unique_ptr<QVDFFile> m_file;
     QVDFNotes m_notes;
     std::vector<QVDFImageEntry> m_images;
 };

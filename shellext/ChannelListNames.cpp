@@ -17,24 +17,30 @@ std::string ChannelListName(const CIBWPreview& preview, int i) {
     return name.substr(0, lower.find("filestart"));
 }
 
-std::vector<std::string> ChannelListNames(const CIBWPreview& preview) {
-    std::vector<std::string> names;
-    for (int i = 0; i < preview.GetChannelCount(); ++i) {
-        std::string name = ChannelListName(preview, i);
+std::vector<ChannelListEntry> ChannelListNames(const CIBWPreview& preview) {
+    std::vector<ChannelListEntry> entries;
+    const auto& descriptor = preview.GetDescriptor();
+    if (!descriptor) {
+        return entries;
+    }
+    // Only the kept records carry names.
+    const std::size_t records = std::max(descriptor->imageChannels.size(), descriptor->forceChannels.size());
+    for (std::size_t i = 0; i < records; ++i) {
+        std::string name = ChannelListName(preview, static_cast<int>(i));
         if (!name.empty()) {
-            names.push_back(name);
+            entries.push_back({static_cast<int>(i), std::move(name)});
         }
     }
-    return names;
+    return entries;
 }
 
-std::vector<std::string> ChannelListNames(const CQVDFReader& reader) {
-    std::vector<std::string> names;
+std::vector<ChannelListEntry> ChannelListNames(const CQVDFReader& reader) {
+    std::vector<ChannelListEntry> entries;
     for (int i = 0; i < reader.GetImageCount(); ++i) {
         std::string name = reader.GetChannelName(i);
         if (!name.empty()) {
-            names.push_back(name);
+            entries.push_back({i, std::move(name)});
         }
     }
-    return names;
+    return entries;
 }

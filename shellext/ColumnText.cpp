@@ -1,6 +1,7 @@
 #include "shellext/ColumnText.h"
 
 #include "shellext/CIBWPreview.h"
+#include "shellext/LoadShellNote.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -81,10 +82,11 @@ std::string ColumnValueForFile(int pid, const std::filesystem::path& path) {
         return {};
     }
     if (column->format == ColumnFormat::ChannelCount) {
+        // The tail and the footer tell the count; no channel's data is read.
         CIBWPreview preview;
-        preview.Load(path, 0);
+        preview.LoadFooter(path);
         return ChannelCountText(preview.GetChannelCount());
     }
     // Unparsed: the lookup searches the raw note text.
-    return NoteColumnValue(*column, CIBWNote(path.string(), false));
+    return NoteColumnValue(*column, LoadShellNote(path, false));
 }

@@ -1,6 +1,7 @@
 #include "shellext/NextFooterEntry.h"
 
-bool NextFooterEntry(std::string_view text, std::size_t* pos, std::string* key, std::string* value) {
+bool NextFooterEntry(std::string_view text, std::size_t* pos, std::string_view* key,
+                     std::string_view* value) {
     if (*pos > text.size()) {
         return false;
     }
@@ -11,15 +12,15 @@ bool NextFooterEntry(std::string_view text, std::size_t* pos, std::string* key, 
     std::string_view entry = text.substr(*pos, end - *pos);
     std::size_t colon = entry.find(':');
     if (colon == std::string_view::npos) {
-        key->clear();
-        value->clear();
+        *key = {};
+        *value = {};
     } else {
         std::size_t start = colon + 1;
         while (start < entry.size() && entry[start] == ' ') {
             ++start;
         }
-        key->assign(entry.substr(0, colon));
-        value->assign(entry.substr(start));
+        *key = entry.substr(0, colon);
+        *value = entry.substr(start);
     }
     std::size_t next = end + 1;
     while (next < text.size() && text[next] == ';') {

@@ -1,5 +1,8 @@
 #include "shellext/QVDFFile.h"
 
+#include "shellext/CCachedByteSource.h"
+#include "shellext/CFileByteSource.h"
+
 #include <algorithm>
 
 bool AddWithin(std::uint64_t a, std::uint64_t b, std::uint64_t limit, std::uint64_t* sum) {
@@ -11,33 +14,31 @@ bool AddWithin(std::uint64_t a, std::uint64_t b, std::uint64_t limit, std::uint6
 }
 
 bool QVDFFile::Open(const std::filesystem::path& path) {
-    m_file.open(path, std::ios::binary);
-    return m_file && Open(m_file);
-}
-
-bool QVDFFile::Open(std::istream& stream) {
-    m_stream = &stream;
-    m_stream->seekg(0, std::ios::end);
-    std::streamoff end = m_stream->tellg();
-    if (end < 0) {
+    m_source.reset();
+    m_size = 0;
+    auto file = std::make_unique<CFileByteSource>(path);
+    if (!file->IsOpen()) {
         return false;
     }
-    m_size = static_cast<std::uint64_t>(end);
+    return Open(std::make_unique<CCachedByteSource>(std::move(file)));
+}
+
+bool QVDFFile::Open(std::unique_ptr<CByteSource> source) {
+    m_source = std::move(source);
+    m_size = 0;
+    if (!m_source) {
+        return false;
+    }
+    m_size = m_source->Size();
     m_visitsLeft = std::min(kMinVisits + m_size / 2, kMaxVisits);
     return true;
 }
 
 std::size_t QVDFFile::ReadAt(std::uint64_t offset, std::size_t count, void* buffer) {
-    if (offset >= m_size || count == 0) {
+    if (!m_source || offset >= m_size || count == 0) {
         return 0;
     }
-    std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(count, m_size - offset));
-    m_stream->clear();
-    m_stream->seekg(static_cast<std::streamoff>(offset));
-    m_stream->read(static_cast<char*>(buffer), static_cast<std::streamsize>(wanted));
-    std::streamsize got = m_stream->gcount();
-    m_stream->clear();
-    return got > 0 ? static_cast<std::size_t>(got) : 0;
+    return m_source->ReadAt(offset, count, buffer);
 }
 
 bool QVDFFile::Visit() {

@@ -1,13 +1,14 @@
-// Positional reads of a QVDF file for the reader's walks, with a budget of header reads so that
-// no walk over a damaged file can run for long.
+// Positional reads of a QVDF file for the reader's walks, through a small block cache, with a
+// budget of header reads so that no walk over a damaged file can run for long.
 #pragma once
 
+#include "shellext/CByteSource.h"
 #include "shellext/QVDFRecords.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
+#include <memory>
 
 class QVDFFile {
 public:
@@ -20,8 +21,8 @@ public:
     virtual ~QVDFFile() = default;
 
     bool Open(const std::filesystem::path& path);
-    // Reads from a stream the caller keeps open (a file's, or memory's) instead of a file.
-    bool Open(std::istream& stream);
+    // Reads through the given source instead (memory's, a stream's); false when it is null.
+    bool Open(std::unique_ptr<CByteSource> source);
     std::uint64_t Size() const { return m_size; }
 
     // Reads up to count bytes at offset; returns the bytes read (fewer at the end of the file).
@@ -34,8 +35,7 @@ public:
 private:
     bool Visit();
 
-    std::ifstream m_file;
-    std::istream* m_stream = nullptr;
+    std::unique_ptr<CByteSource> m_source;
     std::uint64_t m_size = 0;
     std::uint64_t m_visitsLeft = 0;
 };

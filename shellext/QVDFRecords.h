@@ -2,12 +2,9 @@
 // file order.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
-#include <vector>
 
 // A record type as the little-endian number of its four characters, so "FTOC" in the file reads
 // as QVDFType("FTOC").
@@ -56,10 +53,11 @@ QVDFRecordHeader ParseQVDFRecordHeader(const std::uint8_t* bytes); // 16 bytes
 QVDFTableHeader ParseQVDFTableHeader(const std::uint8_t* bytes);   // 32 bytes
 
 struct QVDFImageEntry {
-    // The image's "IDEF" record; without one its type is "IDEF", its size 184, the rest zero.
-    std::array<std::uint8_t, kQVDFImageDefinitionSize> definition{};
-    std::vector<std::uint8_t> thumbnail; // the "THMB" record as read, empty for none
     std::uint64_t imageOffset = 0;
-    std::uint64_t thumbnailOffset = 0;
+    std::uint64_t definitionOffset = 0; // the image's "IDEF" record, 0 without one
+    std::uint64_t thumbnailOffset = 0;  // the "THMB" record the image points to, 0 without one
+    std::uint32_t thumbnailSize = 0;    // its size field; 0 when it is of another type or empty
+    std::uint16_t thumbnailWidth = 0;
+    std::uint16_t thumbnailHeight = 0;
     std::string channelName; // from the definition, up to its first zero byte or 32 bytes
 };

@@ -10,17 +10,15 @@ namespace {
 
 constexpr std::uint64_t kTailSize = 11;
 
-bool ReadAt(std::istream& file, std::uint64_t offset, std::string* bytes) {
-    file.clear();
-    file.seekg(static_cast<std::streamoff>(offset));
-    file.read(bytes->data(), static_cast<std::streamsize>(bytes->size()));
-    return file.gcount() == static_cast<std::streamsize>(bytes->size());
+bool ReadAt(CByteSource& file, std::uint64_t offset, std::string* bytes) {
+    return file.ReadAt(offset, bytes->size(), bytes->data()) == bytes->size();
 }
 
 } // namespace
 
-int ReadIBWPreviewTail(std::istream& file, std::uint64_t fileSize, std::string* footerText) {
+int ReadIBWPreviewTail(CByteSource& file, std::string* footerText) {
     footerText->clear();
+    const std::uint64_t fileSize = file.Size();
     if (fileSize < kTailSize) {
         return kIBWPreviewNone;
     }

@@ -10,7 +10,7 @@
 // Entry 0 white, 1 black, 2 red, 3 blue, the rest white.
 std::array<std::uint32_t, 256> ForcePlotPalette();
 
-constexpr std::int32_t kLargestOwnPlotSide = 1024;
+constexpr std::int32_t kLargestOwnPlotSide = kLargestOwnPreviewSide;
 
 // W x H is the size, or dataLength x dataLength (at most kLargestOwnPlotSide a side) when size.cx
 // is 0. None when the record's data

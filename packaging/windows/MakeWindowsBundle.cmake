@@ -1,6 +1,7 @@
 # cmake -DX64_BUILD=DIR -DX86_BUILD=DIR -DOUTPUT=DIR -P MakeWindowsBundle.cmake
-# Gathers the x64 and x86 builds of QVIBWInfo.dll, the registration scripts and a short read-me
-# into OUTPUT/QVIBWInfo-VERSION-windows.zip; VERSION is the project version of the x64 build.
+# Gathers the x64 and x86 builds of QVIBWInfo.dll with their property schema, the registration
+# scripts and a short read-me into OUTPUT/QVIBWInfo-VERSION-windows.zip; VERSION is the project
+# version of the x64 build.
 foreach(variable IN ITEMS X64_BUILD X86_BUILD OUTPUT)
     if(NOT DEFINED ${variable})
         message(FATAL_ERROR "MakeWindowsBundle: -D${variable}=... is required")
@@ -36,8 +37,9 @@ check_dll(${x86_dll} x86 4c01)
 set(stage ${OUTPUT}/${name})
 file(REMOVE_RECURSE ${stage})
 file(REMOVE ${OUTPUT}/${name}.zip)
-file(COPY ${x64_dll} DESTINATION ${stage}/x64)
-file(COPY ${x86_dll} DESTINATION ${stage}/x86)
+# Each DLL with the property schema its registration reads from its own folder.
+file(COPY ${x64_dll} ${X64_BUILD}/shellext/win/QVIBWInfo.propdesc DESTINATION ${stage}/x64)
+file(COPY ${x86_dll} ${X86_BUILD}/shellext/win/QVIBWInfo.propdesc DESTINATION ${stage}/x86)
 set(here ${CMAKE_CURRENT_LIST_DIR})
 file(COPY ${here}/register.cmd ${here}/unregister.cmd DESTINATION ${stage})
 configure_file(${here}/README.txt.in ${stage}/README.txt @ONLY NEWLINE_STYLE CRLF)

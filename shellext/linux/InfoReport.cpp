@@ -5,6 +5,7 @@
 #include "shellext/ChannelListNames.h"
 #include "shellext/ColumnText.h"
 #include "shellext/InfoTipText.h"
+#include "shellext/LoadShellNote.h"
 
 #include "base/Windows1252.h"
 #include "ibw/CIBWNote.h"
@@ -31,10 +32,10 @@ void Line(std::string* report, const std::string& text) {
     *report += '\n';
 }
 
-void Channels(std::string* report, const std::vector<std::string>& names) {
+void Channels(std::string* report, const std::vector<ChannelListEntry>& entries) {
     Line(report, "Channels:");
-    for (const std::string& name : names) {
-        Line(report, "  " + name);
+    for (const ChannelListEntry& entry : entries) {
+        Line(report, "  " + entry.name);
     }
 }
 
@@ -66,7 +67,7 @@ bool IbwReport(const std::filesystem::path& path, std::string* report) {
         Line(report, std::string("  ") + ColumnAt(pid)->title + "\t" + ColumnValueForFile(pid, path));
     }
 
-    const CIBWNote note(path.string(), true);
+    const CIBWNote note = LoadShellNote(path, true);
     std::optional<std::string> tip = MakeInfoTip(preview, &note);
     Line(report, tip ? "Info tip:" : "Info tip: none");
     if (tip) {

@@ -40,19 +40,23 @@ const ActivationApi& Api() {
 }
 
 HANDLE g_context = INVALID_HANDLE_VALUE;
-bool g_contextTried = false;
 
+// Made once, also when several of the shell's threads ask at the same time (the local static's
+// initialisation is guarded).
 HANDLE Context() {
-    if (!g_contextTried && Api().create) {
-        g_contextTried = true;
+    static const HANDLE context = [] {
+        if (!Api().create) {
+            return INVALID_HANDLE_VALUE;
+        }
         ACTCTXW description{};
         description.cbSize = sizeof(description);
         description.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
         description.hModule = ModuleInstance();
         description.lpResourceName = MAKEINTRESOURCEW(IDR_MANIFEST);
         g_context = Api().create(&description);
-    }
-    return g_context;
+        return g_context;
+    }();
+    return context;
 }
 
 } // namespace

@@ -1,8 +1,11 @@
 #include "shellext/win/CIBWExtractor.h"
 
-#include "shellext/win/AnsiText.h"
+#include "shellext/win/CStreamByteSource.h"
 #include "shellext/win/Module.h"
 #include "shellext/win/PropertyPage.h"
+
+#include "shellext/CFileByteSource.h"
+#include "shellext/LoadShellNote.h"
 
 CIBWExtractor::CIBWExtractor(IUnknown* outer) : m_outer(outer ? outer : &m_inner) {
     if (FAILED(SHGetMalloc(&m_shellAllocator))) {
@@ -14,6 +17,9 @@ CIBWExtractor::CIBWExtractor(IUnknown* outer) : m_outer(outer ? outer : &m_inner
 CIBWExtractor::~CIBWExtractor() {
     if (m_shellAllocator) {
         m_shellAllocator->Release();
+    }
+    if (m_stream) {
+        m_stream->Release();
     }
     m_page.reset();
     m_note.reset();
@@ -41,6 +47,16 @@ STDMETHODIMP CIBWExtractor::CInnerUnknown::QueryInterface(REFIID iid, void** out
         *out = static_cast<IShellPropSheetExt*>(o);
     } else if (IsEqualIID(iid, IID_IColumnProvider)) {
         *out = static_cast<IColumnProvider*>(o);
+    } else if (IsEqualIID(iid, __uuidof(IThumbnailProvider))) {
+        *out = static_cast<IThumbnailProvider*>(o);
+    } else if (IsEqualIID(iid, IID_IInitializeWithStream)) {
+        *out = static_cast<IInitializeWithStream*>(o);
+    } else if (IsEqualIID(iid, IID_IInitializeWithFile)) {
+        *out = static_cast<IInitializeWithFile*>(o);
+    } else if (IsEqualIID(iid, IID_IPropertyStore)) {
+        *out = static_cast<IPropertyStore*>(o);
+    } else if (IsEqualIID(iid, IID_IPropertyStoreCapabilities)) {
+        *out = static_cast<IPropertyStoreCapabilities*>(o);
     } else {
         *out = nullptr;
         return E_NOINTERFACE;
@@ -73,16 +89,30 @@ STDMETHODIMP_(ULONG) CIBWExtractor::Release() {
     return m_outer->Release();
 }
 
-void CIBWExtractor::SetPaths(const wchar_t* path) {
-    std::wstring_view wide = path ? std::wstring_view(path) : std::wstring_view();
-    CopyCut(wide, m_path, MAX_PATH);
-    std::string narrow = ToAnsi(m_path);
-    CopyCut(std::string_view(narrow), m_pathA, MAX_PATH);
+void CIBWExtractor::SetPath(const wchar_t* path) {
+    m_path = path ? path : L"";
+    m_note.reset();
+    m_properties.reset();
+}
+
+std::shared_ptr<CByteSource> CIBWExtractor::OpenSource() const {
+    if (m_stream) {
+        return std::make_shared<CStreamByteSource>(m_stream);
+    }
+    if (m_path.empty()) {
+        return nullptr;
+    }
+    auto file = std::make_shared<CFileByteSource>(std::filesystem::path(m_path));
+    if (!file->IsOpen()) {
+        return nullptr;
+    }
+    return file;
 }
 
 void CIBWExtractor::EnsureNote() {
     if (!m_note) {
-        m_note = std::make_unique<CIBWNote>(ToAnsi(m_path), true);
+        std::shared_ptr<CByteSource> source = OpenSource();
+        m_note = std::make_unique<CIBWNote>(source ? LoadShellNote(*source, true) : CIBWNote());
     }
 }
 

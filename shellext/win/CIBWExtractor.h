@@ -1,16 +1,24 @@
-// The one COM class of the extension: Explorer hands it one file and asks for a thumbnail, an
-// icon, an info tip, column values or a property page. Apartment-threaded; the object's own
-// count is plain, the module's is interlocked. Supports aggregation through its inner unknown.
+// The one COM class of the extension: Explorer hands it one file (a path, or a stream for the
+// thumbnail provider and the property handler) and asks for a thumbnail, an icon, an info tip,
+// column or property values or a property page. Apartment-threaded; the object's own count is
+// plain, the module's is interlocked. Supports aggregation through its inner unknown.
 #pragma once
+
+#include "shellext/CByteSource.h"
+#include "shellext/IBWPropertyValues.h"
 
 #include "ibw/CIBWNote.h"
 
 #include <windows.h>
 
+#include <propsys.h>
 #include <shlobj.h>
 #include <shobjidl.h>
+#include <thumbcache.h>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 struct PropertyPageState;
 
@@ -20,7 +28,12 @@ class CIBWExtractor : public IExtractImage,
                       public IExtractIconA,
                       public IShellExtInit,
                       public IShellPropSheetExt,
-                      public IColumnProvider {
+                      public IColumnProvider,
+                      public IThumbnailProvider,
+                      public IInitializeWithStream,
+                      public IInitializeWithFile,
+                      public IPropertyStore,
+                      public IPropertyStoreCapabilities {
 public:
     explicit CIBWExtractor(IUnknown* outer);
     virtual ~CIBWExtractor();
@@ -69,8 +82,25 @@ public:
     STDMETHODIMP GetColumnInfo(DWORD index, SHCOLUMNINFO* info) override;
     STDMETHODIMP GetItemData(LPCSHCOLUMNID column, LPCSHCOLUMNDATA data, VARIANT* value) override;
 
+    // IThumbnailProvider
+    STDMETHODIMP GetThumbnail(UINT side, HBITMAP* bitmap, WTS_ALPHATYPE* alpha) override;
+
+    // IInitializeWithStream, IInitializeWithFile: once per object
+    STDMETHODIMP Initialize(IStream* stream, DWORD mode) override;
+    STDMETHODIMP Initialize(LPCWSTR path, DWORD mode) override;
+
+    // IPropertyStore: the five values, read-only
+    STDMETHODIMP GetCount(DWORD* count) override;
+    STDMETHODIMP GetAt(DWORD index, PROPERTYKEY* key) override;
+    STDMETHODIMP GetValue(REFPROPERTYKEY key, PROPVARIANT* value) override;
+    STDMETHODIMP SetValue(REFPROPERTYKEY key, REFPROPVARIANT value) override;
+    STDMETHODIMP Commit() override;
+
+    // IPropertyStoreCapabilities
+    STDMETHODIMP IsPropertyWritable(REFPROPERTYKEY key) override;
+
     // For the property page, which lives on the Properties dialog's thread.
-    const wchar_t* Path() const { return m_path; }
+    const std::wstring& Path() const { return m_path; }
     CIBWNote* Note() { return m_note.get(); }
     void AttachPage(std::unique_ptr<PropertyPageState> page);
     void DetachPage();
@@ -89,18 +119,24 @@ private:
         CIBWExtractor* m_owner;
     };
 
-    void SetPaths(const wchar_t* path);
+    // A new file: the note and the values read from the last one go with it.
+    void SetPath(const wchar_t* path);
+    // The file's bytes: the stream when one was given, else the file at the path; null when the
+    // path does not open.
+    std::shared_ptr<CByteSource> OpenSource() const;
     void EnsureNote();
+    const IBWPropertyValues& Properties();
 
     CInnerUnknown m_inner{this};
     IUnknown* m_outer;
     ULONG m_refs = 0;
 
-    char m_folder[MAX_PATH] = {};
-    char m_pathA[MAX_PATH] = {};
-    wchar_t m_path[MAX_PATH] = {};
+    std::wstring m_path;
+    IStream* m_stream = nullptr; // held from IInitializeWithStream until the object goes
+    bool m_initialized = false;  // by IInitializeWithStream or IInitializeWithFile
     SIZE m_thumbnailSize = {0, 0};
     std::unique_ptr<CIBWNote> m_note;
+    std::optional<IBWPropertyValues> m_properties;
     std::unique_ptr<PropertyPageState> m_page;
     IMalloc* m_shellAllocator = nullptr;
 };

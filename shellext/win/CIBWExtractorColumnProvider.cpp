@@ -1,12 +1,15 @@
-// IColumnProvider: the five detail-view columns of .ibw files.
+// IColumnProvider: the five detail-view columns of .ibw files, for shells before the property
+// system (Windows 10 and 11 show the property handler's values instead).
 #include "shellext/win/CIBWExtractor.h"
 
-#include "shellext/win/AnsiText.h"
+#include "shellext/win/FileKind.h"
 #include "shellext/win/GuardedCall.h"
 #include "shellext/win/Module.h"
+#include "shellext/win/Utf16From1252.h"
 
 #include "shellext/CIBWPreview.h"
 #include "shellext/ColumnText.h"
+#include "shellext/LoadShellNote.h"
 
 #include <commctrl.h>
 #include <oleauto.h>
@@ -21,12 +24,8 @@ constexpr GUID kColumnFormatId = {
 
 } // namespace
 
-STDMETHODIMP CIBWExtractor::Initialize(LPCSHCOLUMNINIT init) {
-    return GuardedCall([&] {
-        std::string folder = init ? ToAnsi(init->wszFolder) : std::string();
-        CopyCut(std::string_view(folder), m_folder, MAX_PATH);
-        return S_OK;
-    });
+STDMETHODIMP CIBWExtractor::Initialize(LPCSHCOLUMNINIT) {
+    return S_OK;
 }
 
 STDMETHODIMP CIBWExtractor::GetColumnInfo(DWORD index, SHCOLUMNINFO* info) {
@@ -45,22 +44,17 @@ STDMETHODIMP CIBWExtractor::GetColumnInfo(DWORD index, SHCOLUMNINFO* info) {
         info->fmt = column.alignRight ? LVCFMT_RIGHT : LVCFMT_LEFT;
         info->cChars = static_cast<UINT>(column.widthChars);
         info->csFlags = SHCOLSTATE_TYPE_STR;
-        char title[81] = {};
-        char description[129] = {};
-        LoadStringA(ModuleInstance(), static_cast<UINT>(column.titleId), title, sizeof(title));
-        LoadStringA(ModuleInstance(), static_cast<UINT>(column.descriptionId), description,
-                    sizeof(description));
-        MultiByteToWideChar(CP_THREAD_ACP, 0, title, -1, info->wszTitle, MAX_COLUMN_NAME_LEN);
-        info->wszTitle[MAX_COLUMN_NAME_LEN - 1] = L'\0';
-        MultiByteToWideChar(CP_THREAD_ACP, 0, description, -1, info->wszDescription, MAX_COLUMN_DESC_LEN);
-        info->wszDescription[MAX_COLUMN_DESC_LEN - 1] = L'\0';
+        // The string table holds UTF-16: no code page comes between.
+        LoadStringW(ModuleInstance(), static_cast<UINT>(column.titleId), info->wszTitle, MAX_COLUMN_NAME_LEN);
+        LoadStringW(ModuleInstance(), static_cast<UINT>(column.descriptionId), info->wszDescription,
+                    MAX_COLUMN_DESC_LEN);
         return S_OK;
     });
 }
 
 STDMETHODIMP CIBWExtractor::GetItemData(LPCSHCOLUMNID column, LPCSHCOLUMNDATA data, VARIANT* value) {
     return GuardedCall([&]() -> HRESULT {
-        if (!data || !data->pwszExt || lstrcmpiA(ToAnsi(data->pwszExt).c_str(), ".ibw") != 0) {
+        if (!data || !IsExtension(data->pwszExt, L".ibw")) {
             return S_FALSE;
         }
         if (!column || !value) {
@@ -70,20 +64,21 @@ STDMETHODIMP CIBWExtractor::GetItemData(LPCSHCOLUMNID column, LPCSHCOLUMNDATA da
             return S_FALSE;
         }
         const ColumnSpec& columnSpec = *ColumnAt(static_cast<int>(column->pid));
+        const std::filesystem::path path(data->wszFile);
         std::string text;
         if (columnSpec.format == ColumnFormat::ChannelCount) {
-            CIBWPreview preview;
-            preview.Load(std::filesystem::path(data->wszFile), 0);
-            text = ChannelCountText(preview.GetChannelCount());
+            // The tail and the footer give the count; no channel's data is read.
+            CIBWPreview footer;
+            footer.LoadFooter(path);
+            text = ChannelCountText(footer.GetChannelCount());
         } else {
             // Unparsed: the lookup searches the raw note text.
-            CIBWNote note(ToAnsi(data->wszFile), false);
-            text = NoteColumnValue(columnSpec, note);
+            text = NoteColumnValue(columnSpec, LoadShellNote(path, false));
         }
         if (text.empty()) {
             return S_FALSE;
         }
-        std::wstring wide = FromAnsi(text);
+        std::wstring wide = Utf16From1252(text);
         BSTR copy = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
         if (!copy) {
             return E_OUTOFMEMORY;

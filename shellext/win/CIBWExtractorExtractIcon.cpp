@@ -1,4 +1,5 @@
-// IExtractIconA: icons drawn from the file's own preview, else the type's default icon.
+// IExtractIconA: icons drawn from the file's own preview, else the type's icon bundled in the
+// module. Drawing reads the file, so it is left to the shell's background thread (GIL_ASYNC).
 #include "shellext/win/CIBWExtractor.h"
 
 #include "shellext/win/CIBWThumbnail.h"
@@ -13,7 +14,11 @@
 #include <filesystem>
 #include <functional>
 
-STDMETHODIMP CIBWExtractor::GetIconLocation(UINT, PSTR, UINT, int*, UINT* resultFlags) {
+STDMETHODIMP CIBWExtractor::GetIconLocation(UINT flags, PSTR, UINT, int*, UINT* resultFlags) {
+    // Asked on the shell's interface thread: the shell asks again from a thread of its own.
+    if (flags & GIL_ASYNC) {
+        return E_PENDING;
+    }
     if (resultFlags) {
         *resultFlags |= GIL_NOTFILENAME | GIL_DONTCACHE;
     }
@@ -34,9 +39,9 @@ STDMETHODIMP CIBWExtractor::Extract(PCSTR, UINT, HICON* large, HICON* small, UIN
         std::function<HICON(int)> iconAt;
         CIBWThumbnail thumbnail;
         CQVDFReader reader;
-        const int kind = FileKind(m_path);
+        const int kind = FileKind(m_path.c_str());
         if (kind == kFileKindIBW) {
-            thumbnail.Open(m_path);
+            thumbnail.Open(OpenSource());
             if (thumbnail.IsUsable()) {
                 iconAt = [&](int side) { return thumbnail.GetIcon(0, ThumbnailSize{side, side}); };
             }
@@ -52,10 +57,10 @@ STDMETHODIMP CIBWExtractor::Extract(PCSTR, UINT, HICON* large, HICON* small, UIN
         if (!iconAt) {
             // Each caller slot gets its own handle: the shell destroys both.
             if (large) {
-                *large = ExtractDefaultIcon();
+                *large = LoadDefaultIcon(kind, largeSide);
             }
             if (small) {
-                *small = ExtractDefaultIcon();
+                *small = LoadDefaultIcon(kind, smallSide);
             }
             return S_OK;
         }

@@ -1,4 +1,5 @@
-// IExtractImage: the thumbnail of channel 0 from the preview footer.
+// IExtractImage: the thumbnail of channel 0 from the preview footer, for shells before the
+// thumbnail provider.
 #include "shellext/win/CIBWExtractor.h"
 
 #include "shellext/win/CIBWThumbnail.h"
@@ -22,7 +23,7 @@ STDMETHODIMP CIBWExtractor::Extract(HBITMAP* bitmap) {
     }
     *bitmap = nullptr;
     return GuardedCall([&] {
-        CIBWThumbnail thumbnail(m_path);
+        CIBWThumbnail thumbnail(OpenSource());
         *bitmap = thumbnail.GetBitmap(0, ThumbnailSize{m_thumbnailSize.cx, m_thumbnailSize.cy});
         return S_OK;
     });

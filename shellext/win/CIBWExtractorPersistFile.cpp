@@ -14,7 +14,8 @@ STDMETHODIMP CIBWExtractor::IsDirty() {
 
 STDMETHODIMP CIBWExtractor::Load(LPCOLESTR fileName, DWORD) {
     return GuardedCall([&] {
-        SetPaths(fileName);
+        // The previous file's note and values go with it.
+        SetPath(fileName);
         return S_OK;
     });
 }

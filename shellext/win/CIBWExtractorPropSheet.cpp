@@ -1,4 +1,5 @@
-// IShellPropSheetExt: adds the "Quorvane" page to the file's Properties dialog.
+// IShellPropSheetExt: adds the "Quorvane" page to the file's Properties dialog. The page is made
+// Unicode, so its lists show every name and note text as it is.
 #include "shellext/win/CIBWExtractor.h"
 
 #include "shellext/win/ActivationContext.h"
@@ -10,26 +11,26 @@
 #include <commctrl.h>
 
 // The common-controls 6 page description: 52 bytes for x86 Explorer, 96 for x64.
-static_assert(sizeof(PROPSHEETPAGEA_V3) == (sizeof(void*) == 8 ? 96 : 52));
+static_assert(sizeof(PROPSHEETPAGEW_V3) == (sizeof(void*) == 8 ? 96 : 52));
 
 STDMETHODIMP CIBWExtractor::AddPages(LPFNSVADDPROPSHEETPAGE addPage, LPARAM parameter) {
     if (!addPage) {
         return E_INVALIDARG;
     }
     return GuardedCall([&]() -> HRESULT {
-        PROPSHEETPAGEA_V3 page{};
+        PROPSHEETPAGEW_V3 page{};
         page.dwSize = sizeof(page);
         page.dwFlags = PSP_USETITLE | PSP_USECALLBACK;
         page.hInstance = ModuleInstance();
-        page.pszTemplate = MAKEINTRESOURCEA(IDD_PROPPAGE);
-        page.pszTitle = "Quorvane";
+        page.pszTemplate = MAKEINTRESOURCEW(IDD_PROPPAGE);
+        page.pszTitle = L"Quorvane";
         page.pfnDlgProc = PageDialogProc;
         page.lParam = reinterpret_cast<LPARAM>(this);
         page.pfnCallback = PageCallback;
         HPROPSHEETPAGE handle = nullptr;
         {
             CActivationScope scope;
-            handle = CreatePropertySheetPageA(reinterpret_cast<LPCPROPSHEETPAGEA>(&page));
+            handle = CreatePropertySheetPageW(reinterpret_cast<LPCPROPSHEETPAGEW>(&page));
         }
         if (!handle) {
             return E_OUTOFMEMORY;

@@ -29,7 +29,7 @@ STDMETHODIMP CIBWExtractor::Initialize(PCIDLIST_ABSOLUTE, IDataObject* data, HKE
                 UINT length = DragQueryFileW(drop, 0, nullptr, 0);
                 std::vector<wchar_t> name(length + 1, L'\0');
                 DragQueryFileW(drop, 0, name.data(), length + 1);
-                SetPaths(name.data());
+                SetPath(name.data());
                 EnsureNote();
             }
             GlobalUnlock(medium.hGlobal);

@@ -4,15 +4,13 @@
 #include "shellext/win/CreatePaletteDib.h"
 #include "shellext/win/MakeIcon.h"
 
-#include <filesystem>
-
-CIBWThumbnail::CIBWThumbnail(const std::wstring& path) {
-    Open(path);
+CIBWThumbnail::CIBWThumbnail(std::shared_ptr<CByteSource> source) {
+    Open(std::move(source));
 }
 
-void CIBWThumbnail::Open(const std::wstring& path) {
-    m_path = path.substr(0, MAX_PATH - 1);
-    m_preview.Load(std::filesystem::path(m_path), 0);
+void CIBWThumbnail::Open(std::shared_ptr<CByteSource> source) {
+    m_source = std::move(source);
+    m_preview.Load(m_source, 0);
 }
 
 bool CIBWThumbnail::IsUsable() const {
@@ -25,11 +23,10 @@ std::optional<PaletteBitmap> CIBWThumbnail::GetPixels(int channel, ThumbnailSize
         return std::nullopt;
     }
     if (channel != m_preview.GetLoadedChannel()) {
-        m_preview.Load(std::filesystem::path(m_path), channel);
+        m_preview.Load(m_source, channel);
     }
-    const auto& descriptor = m_preview.GetDescriptor();
     // Load falls back to channel 0 for a channel outside the descriptor: that is no picture.
-    if (!descriptor || channel >= descriptor->count || channel != m_preview.GetLoadedChannel()) {
+    if (!m_preview.GetDescriptor() || channel != m_preview.GetLoadedChannel()) {
         return std::nullopt;
     }
     return RenderLoadedPreview(m_preview, size);

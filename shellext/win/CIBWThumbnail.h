@@ -1,21 +1,23 @@
 // The preview object of one IBW file: its preview footer, turned into Windows bitmaps and icons.
 #pragma once
 
+#include "shellext/CByteSource.h"
 #include "shellext/CIBWPreview.h"
 #include "shellext/RenderPreviewImage.h"
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
-#include <string>
 
 class CIBWThumbnail {
 public:
     CIBWThumbnail() = default;
-    explicit CIBWThumbnail(const std::wstring& path);
+    explicit CIBWThumbnail(std::shared_ptr<CByteSource> source);
     virtual ~CIBWThumbnail() = default;
 
-    void Open(const std::wstring& path);
+    // Loads channel 0 of the file's preview; a null source has none.
+    void Open(std::shared_ptr<CByteSource> source);
     bool IsUsable() const; // a descriptor of kind 1 or 2
 
     // The channel's picture at the size (cx 0: the preview's own); none outside the descriptor.
@@ -26,6 +28,6 @@ public:
     const CIBWPreview& Preview() const { return m_preview; }
 
 private:
-    std::wstring m_path;
+    std::shared_ptr<CByteSource> m_source;
     CIBWPreview m_preview;
 };

@@ -1,18 +1,9 @@
-// The icon of the ibwfile type, read once from HKEY_CLASSES_ROOT\ibwfile\DefaultIcon and kept
-// for the life of the module (also when the key is missing).
+// The icons of the two file types, bundled in the module as icon resources and registered as the
+// types' DefaultIcon: what a file without a preview shows.
 #pragma once
 
 #include <windows.h>
 
-#include <string>
-
-struct DefaultIconLocation {
-    std::string path;
-    int index = 0;
-};
-
-// "path,index" gives both; a text without a comma is the path with index 0.
-DefaultIconLocation ParseDefaultIcon(const std::string& text);
-
-// A new icon on every call; null when the location holds none.
-HICON ExtractDefaultIcon();
+// A new icon of the kind's type (a QVDF file's, else an IBW file's) at side x side pixels, the
+// closest size of the resource scaled; null only when the system cannot make one.
+HICON LoadDefaultIcon(int fileKind, int side);

@@ -6,3 +6,6 @@ inline constexpr int kFileKindIBW = 1;
 inline constexpr int kFileKindQVDF = 2;
 
 int FileKind(const wchar_t* path);
+
+// text equals lowerExtension, ASCII letters compared without regard to case.
+bool IsExtension(const wchar_t* text, const wchar_t* lowerExtension);

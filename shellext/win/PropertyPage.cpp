@@ -1,12 +1,13 @@
 #include "shellext/win/PropertyPage.h"
 
-#include "shellext/win/AnsiText.h"
 #include "shellext/win/CIBWExtractor.h"
 #include "shellext/win/CIBWThumbnail.h"
 #include "shellext/win/CreatePaletteDib.h"
 #include "shellext/win/FileKind.h"
 #include "shellext/win/ResourceIds.h"
+#include "shellext/win/Utf16From1252.h"
 
+#include "shellext/CFileByteSource.h"
 #include "shellext/CQVDFReader.h"
 #include "shellext/ChannelListNames.h"
 
@@ -24,15 +25,24 @@ ThumbnailSize PreviewSize(const PropertyPageState& state) {
     return ThumbnailSize{state.previewSize.cx, state.previewSize.cy};
 }
 
-void FillChannelList(HWND window, const std::vector<std::string>& names) {
+std::shared_ptr<CByteSource> OpenFile(const std::wstring& path) {
+    auto file = std::make_shared<CFileByteSource>(std::filesystem::path(path));
+    return file->IsOpen() ? file : nullptr;
+}
+
+// Each entry's item data is its channel: once an unnamed channel is left out, list positions and
+// channels differ.
+void FillChannelList(HWND window, const std::vector<ChannelListEntry>& entries) {
     HWND combo = GetDlgItem(window, IDC_CHANNEL_COMBO);
-    for (const std::string& name : names) {
-        LRESULT position = SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    for (const ChannelListEntry& entry : entries) {
+        const std::wstring name = Utf16From1252(entry.name);
+        LRESULT position = SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
         if (position >= 0) {
-            SendMessageA(combo, CB_SETITEMDATA, static_cast<WPARAM>(position), 0);
+            SendMessageW(combo, CB_SETITEMDATA, static_cast<WPARAM>(position),
+                         static_cast<LPARAM>(entry.channel));
         }
     }
-    SendMessageA(combo, CB_SETCURSEL, 0, 0);
+    SendMessageW(combo, CB_SETCURSEL, 0, 0);
 }
 
 void FillNoteList(HWND window, const std::vector<std::pair<std::string, std::string>>& pairs) {
@@ -40,27 +50,29 @@ void FillNoteList(HWND window, const std::vector<std::pair<std::string, std::str
     RECT client{};
     GetClientRect(list, &client);
     int width = (client.right - client.left - GetSystemMetrics(SM_CXVSCROLL)) / 2;
-    const char* titles[2] = {"Name", "Value"};
+    const wchar_t* titles[2] = {L"Name", L"Value"};
     for (int c = 0; c < 2; ++c) {
-        LVCOLUMNA column{};
+        LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
         column.cx = width;
         column.iSubItem = c;
-        column.pszText = const_cast<char*>(titles[c]);
-        SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&column));
+        column.pszText = const_cast<wchar_t*>(titles[c]);
+        SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&column));
     }
     int row = 0;
     for (const auto& [key, value] : pairs) {
-        LVITEMA item{};
+        std::wstring keyText = Utf16From1252(key);
+        std::wstring valueText = Utf16From1252(value);
+        LVITEMW item{};
         item.mask = LVIF_TEXT;
         item.iItem = row;
-        item.pszText = const_cast<char*>(key.c_str());
-        LRESULT inserted = SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        item.pszText = keyText.data();
+        LRESULT inserted = SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
         if (inserted >= 0) {
-            LVITEMA sub{};
+            LVITEMW sub{};
             sub.iSubItem = 1;
-            sub.pszText = const_cast<char*>(value.c_str());
-            SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(inserted),
+            sub.pszText = valueText.data();
+            SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(inserted),
                          reinterpret_cast<LPARAM>(&sub));
             ++row;
         }
@@ -70,7 +82,7 @@ void FillNoteList(HWND window, const std::vector<std::pair<std::string, std::str
 // The shown picture of a channel or image at the preview area's size, none for other files.
 HBITMAP ChannelBitmap(const PropertyPageState& state, int kind, int channel) {
     if (kind == kFileKindIBW) {
-        CIBWThumbnail thumbnail(state.path);
+        CIBWThumbnail thumbnail(OpenFile(state.path));
         return thumbnail.GetBitmap(channel, PreviewSize(state));
     }
     if (kind == kFileKindQVDF) {
@@ -81,7 +93,7 @@ HBITMAP ChannelBitmap(const PropertyPageState& state, int kind, int channel) {
 }
 
 void InitialisePage(PropertyPageState& state) {
-    const int kind = FileKind(state.path);
+    const int kind = FileKind(state.path.c_str());
     if (HWND preview = GetDlgItem(state.window, IDC_PREVIEW)) {
         RECT client{};
         GetClientRect(preview, &client);
@@ -89,9 +101,9 @@ void InitialisePage(PropertyPageState& state) {
         state.bitmap = ChannelBitmap(state, kind, 0);
     }
     if (kind == kFileKindIBW) {
-        CIBWPreview preview;
-        preview.Load(std::filesystem::path(state.path), 0);
-        FillChannelList(state.window, ChannelListNames(preview));
+        CIBWPreview footer;
+        footer.LoadFooter(OpenFile(state.path));
+        FillChannelList(state.window, ChannelListNames(footer));
         if (state.note) {
             FillNoteList(state.window, state.note->pairs);
         }
@@ -103,15 +115,18 @@ void InitialisePage(PropertyPageState& state) {
 }
 
 void SelectChannel(PropertyPageState& state) {
-    LRESULT position = SendDlgItemMessageA(state.window, IDC_CHANNEL_COMBO, CB_GETCURSEL, 0, 0);
+    HWND combo = GetDlgItem(state.window, IDC_CHANNEL_COMBO);
+    LRESULT position = SendMessageW(combo, CB_GETCURSEL, 0, 0);
     if (position < 0) {
         return;
     }
+    const auto channel =
+        static_cast<int>(SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(position), 0));
     if (state.bitmap) {
         DeleteObject(state.bitmap);
         state.bitmap = nullptr;
     }
-    state.bitmap = ChannelBitmap(state, FileKind(state.path), static_cast<int>(position));
+    state.bitmap = ChannelBitmap(state, FileKind(state.path.c_str()), channel);
     InvalidateRect(state.window, nullptr, FALSE);
 }
 
@@ -151,26 +166,20 @@ INT_PTR HandlePageMessage(PropertyPageState& state, HWND window, UINT message, W
             SelectChannel(state);
         }
         return TRUE;
-    case WM_DESTROY:
-        if (state.bitmap) {
-            DeleteObject(state.bitmap);
-            state.bitmap = nullptr;
-        }
-        return TRUE;
     default:
         return FALSE;
     }
 }
 
 INT_PTR DialogMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* extractor = static_cast<CIBWExtractor*>(GetPropA(window, kPagePropertyName));
+    auto* extractor = static_cast<CIBWExtractor*>(GetPropW(window, kPagePropertyName));
     if (message == WM_INITDIALOG) {
-        auto* page = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
+        auto* page = reinterpret_cast<const PROPSHEETPAGEW*>(lParam);
         extractor = page ? reinterpret_cast<CIBWExtractor*>(page->lParam) : nullptr;
-        SetPropA(window, kPagePropertyName, extractor);
+        SetPropW(window, kPagePropertyName, extractor);
         if (extractor) {
             auto state = std::make_unique<PropertyPageState>();
-            CopyCut(std::wstring_view(extractor->Path()), state->path, MAX_PATH);
+            state->path = extractor->Path();
             state->window = window;
             state->note = extractor->Note();
             PropertyPageState* shown = state.get();
@@ -187,11 +196,13 @@ INT_PTR DialogMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             }
             extractor->DetachPage();
         }
-        RemovePropA(window, kPagePropertyName);
-        return TRUE;
+        RemovePropW(window, kPagePropertyName);
+        return FALSE;
     }
+    // Messages the page does not handle go to the dialog manager, WM_NCDESTROY above all: it
+    // deletes the dialog's font there, and an answer of TRUE leaked one font per opening.
     if (!extractor) {
-        return TRUE;
+        return FALSE;
     }
     PropertyPageState* state = extractor->Page();
     return state ? HandlePageMessage(*state, window, message, wParam) : FALSE;
@@ -208,7 +219,7 @@ INT_PTR CALLBACK PageDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     }
 }
 
-UINT CALLBACK PageCallback(HWND, UINT message, LPPROPSHEETPAGEA page) {
+UINT CALLBACK PageCallback(HWND, UINT message, LPPROPSHEETPAGEW page) {
     if (message == PSPCB_CREATE) {
         return 1;
     }

@@ -8,15 +8,17 @@
 
 #include <prsht.h>
 
-inline constexpr char kPagePropertyName[] = "QuorvanePropStr";
+#include <string>
+
+inline constexpr wchar_t kPagePropertyName[] = L"QuorvanePropStr";
 
 struct PropertyPageState {
-    HBITMAP bitmap = nullptr;    // the preview shown; owned
-    HWND window = nullptr;       // the page's dialog
-    wchar_t path[MAX_PATH] = {}; // copy of the extractor's path
-    SIZE previewSize = {0, 0};   // client size of the preview control
-    CIBWNote* note = nullptr;    // the extractor's note, not owned
+    HBITMAP bitmap = nullptr;  // the preview shown; owned
+    HWND window = nullptr;     // the page's dialog
+    std::wstring path;         // copy of the extractor's path
+    SIZE previewSize = {0, 0}; // client size of the preview control
+    CIBWNote* note = nullptr;  // the extractor's note, not owned
 };
 
 INT_PTR CALLBACK PageDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-UINT CALLBACK PageCallback(HWND window, UINT message, LPPROPSHEETPAGEA page);
+UINT CALLBACK PageCallback(HWND window, UINT message, LPPROPSHEETPAGEW page);

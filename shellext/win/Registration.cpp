@@ -1,13 +1,15 @@
 #include "shellext/win/Registration.h"
 
+#include "shellext/win/ClaimSlots.h"
 #include "shellext/win/Guids.h"
 #include "shellext/win/Module.h"
+#include "shellext/win/RegistryAccess.h"
 #include "shellext/win/RegistryEntries.h"
 
 #include <oleauto.h>
+#include <propsys.h>
+#include <shlobj.h>
 #include <shlwapi.h>
-
-#include <cwchar>
 
 namespace {
 
@@ -15,11 +17,6 @@ constexpr wchar_t kApprovedValue[] = L"Quorvane thumbnail extension";
 
 bool IsWindows9x() {
     return (GetVersion() & 0x80000000u) != 0;
-}
-
-LONG SetString(HKEY key, const wchar_t* name, const std::wstring& value) {
-    DWORD bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-    return RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), bytes);
 }
 
 HRESULT WriteEntry(const RegistryEntry& entry) {
@@ -32,14 +29,57 @@ HRESULT WriteEntry(const RegistryEntry& entry) {
     if (status != ERROR_SUCCESS) {
         return HRESULT_FROM_WIN32(status);
     }
-    if (entry.hasDefault) {
-        status = SetString(key, nullptr, entry.defaultValue);
-    }
-    if (status == ERROR_SUCCESS && !entry.valueName.empty()) {
-        status = SetString(key, entry.valueName.c_str(), entry.value);
+    for (const RegistryValue& value : entry.values) {
+        status = SetString(key, value.name.empty() ? nullptr : value.name.c_str(), value.data);
+        if (status != ERROR_SUCCESS) {
+            break;
+        }
     }
     RegCloseKey(key);
     return status == ERROR_SUCCESS ? S_OK : HRESULT_FROM_WIN32(status);
+}
+
+// Bottom up; a key that other programs' subkeys still hold is left, as is a shared key with
+// anything left in it.
+void RemoveEntry(const RegistryEntry& entry, CFirstError* errors) {
+    if (entry.role == KeyRole::Kept || !KeyExists(entry.root, entry.key)) {
+        return;
+    }
+    if (entry.role == KeyRole::Shared) {
+        HKEY key = nullptr;
+        LONG status = RegOpenKeyExW(entry.root, entry.key.c_str(), 0, KEY_SET_VALUE, &key);
+        errors->NoteStatus(status);
+        if (status == ERROR_SUCCESS) {
+            for (const RegistryValue& value : entry.values) {
+                errors->NoteStatus(RegDeleteValueW(key, value.name.empty() ? nullptr : value.name.c_str()));
+            }
+            RegCloseKey(key);
+        }
+        if (IsEmptyKey(entry.root, entry.key)) {
+            errors->NoteStatus(DeleteEmptyKey(entry.root, entry.key));
+        }
+        return;
+    }
+    if (!HasSubkeys(entry.root, entry.key)) {
+        errors->NoteStatus(DeleteEmptyKey(entry.root, entry.key));
+    }
+}
+
+// What an earlier version wrote under ibwfile\shellex, and the keys it kept there once empty.
+void RemoveLegacyHandlers(CFirstError* errors) {
+    for (const std::wstring& key : LegacyHandlerKeys()) {
+        const bool pageKey = key.ends_with(kClsidText);
+        if (KeyExists(HKEY_CLASSES_ROOT, key) &&
+            (pageKey || ReadString(HKEY_CLASSES_ROOT, key) == kClsidText) &&
+            !HasSubkeys(HKEY_CLASSES_ROOT, key)) {
+            errors->NoteStatus(DeleteEmptyKey(HKEY_CLASSES_ROOT, key));
+        }
+    }
+    for (const wchar_t* key : {L"ibwfile\\shellex\\PropertySheetHandlers", L"ibwfile\\shellex"}) {
+        if (IsEmptyKey(HKEY_CLASSES_ROOT, key)) {
+            errors->NoteStatus(DeleteEmptyKey(HKEY_CLASSES_ROOT, key));
+        }
+    }
 }
 
 SYSKIND ThisSysKind() {
@@ -57,9 +97,46 @@ HRESULT RegisterTypeLibrary(const std::wstring& modulePath) {
     return hr;
 }
 
+bool TypeLibraryRegistered() {
+    BSTR registeredPath = nullptr;
+    if (FAILED(QueryPathOfRegTypeLib(LIBID_IBWINFOLib, 1, 0, LANG_NEUTRAL, &registeredPath))) {
+        return false;
+    }
+    SysFreeString(registeredPath);
+    return true;
+}
+
+// Removed is what counts: systems differ in what UnRegisterTypeLib answers, so the registry is
+// asked before and after.
+HRESULT UnregisterTypeLibrary() {
+    if (!TypeLibraryRegistered()) {
+        return S_OK;
+    }
+    HRESULT hr = UnRegisterTypeLib(LIBID_IBWINFOLib, 1, 0, LANG_NEUTRAL, ThisSysKind());
+    if (FAILED(hr) && !TypeLibraryRegistered()) {
+        return S_OK;
+    }
+    return hr;
+}
+
+// The property schema beside the module.
+std::wstring SchemaPath(const std::wstring& modulePath) {
+    return modulePath.substr(0, modulePath.find_last_of(L'\\') + 1) + kPropertySchemaFile;
+}
+
 } // namespace
 
 HRESULT RegisterServer() {
+    const std::wstring modulePath = ModuleFilePath();
+    if (modulePath.empty()) {
+        return E_FAIL;
+    }
+    // Without its schema the property handler's values would have no names: refused before anything
+    // is written.
+    const std::wstring schema = SchemaPath(modulePath);
+    if (GetFileAttributesW(schema.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
+    }
     if (!IsWindows9x()) {
         HKEY approved = nullptr;
         if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kApprovedKey, 0, KEY_SET_VALUE, &approved) != ERROR_SUCCESS) {
@@ -71,9 +148,10 @@ HRESULT RegisterServer() {
             return E_ACCESSDENIED;
         }
     }
-    const std::wstring modulePath = ModuleFilePath();
-    if (modulePath.empty()) {
-        return E_FAIL;
+    CFirstError legacy;
+    RemoveLegacyHandlers(&legacy);
+    if (FAILED(legacy.Result())) {
+        return legacy.Result();
     }
     for (const RegistryEntry& entry : RegistryEntries(modulePath)) {
         HRESULT hr = WriteEntry(entry);
@@ -81,34 +159,47 @@ HRESULT RegisterServer() {
             return hr;
         }
     }
-    return RegisterTypeLibrary(modulePath);
+    for (const RegistryClaim& claim : RegistryClaims()) {
+        HRESULT hr = TakeClaim(claim);
+        if (FAILED(hr)) {
+            return hr;
+        }
+    }
+    HRESULT hr = RegisterTypeLibrary(modulePath);
+    if (SUCCEEDED(hr)) {
+        hr = PSRegisterPropertySchema(schema.c_str());
+    }
+    SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+    return hr;
 }
 
 HRESULT UnregisterServer() {
+    CFirstError errors;
     if (!IsWindows9x()) {
         HKEY approved = nullptr;
-        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kApprovedKey, 0, KEY_SET_VALUE, &approved) == ERROR_SUCCESS) {
-            RegDeleteValueW(approved, kClsidText);
+        LONG status = RegOpenKeyExW(HKEY_LOCAL_MACHINE, kApprovedKey, 0, KEY_SET_VALUE, &approved);
+        errors.NoteStatus(status);
+        if (status == ERROR_SUCCESS) {
+            errors.NoteStatus(RegDeleteValueW(approved, kClsidText));
             RegCloseKey(approved);
         }
     }
-    // Bottom up; a key that still has subkeys of others is not deleted (RegDeleteKey refuses it).
-    const std::vector<RegistryEntry> entries = RegistryEntries(ModuleFilePath());
+    const std::wstring modulePath = ModuleFilePath();
+    // A system that keeps no schemas (E_NOTIMPL) has none to give back.
+    HRESULT schema = PSUnregisterPropertySchema(SchemaPath(modulePath).c_str());
+    if (schema != E_NOTIMPL) {
+        errors.Note(schema);
+    }
+    for (const RegistryClaim& claim : RegistryClaims()) {
+        errors.Note(ReleaseClaim(claim));
+    }
+    errors.Note(RemoveEmptyClaimRecords());
+    RemoveLegacyHandlers(&errors);
+    const std::vector<RegistryEntry> entries = RegistryEntries(modulePath);
     for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
-        if (!entry->kept) {
-            RegDeleteKeyW(entry->root, entry->key.c_str());
-        }
+        RemoveEntry(*entry, &errors);
     }
-    // A library that is not registered leaves the machine as asked; systems differ in the error
-    // UnRegisterTypeLib gives for it, so look first.
-    BSTR registeredPath = nullptr;
-    if (FAILED(QueryPathOfRegTypeLib(LIBID_IBWINFOLib, 1, 0, LANG_NEUTRAL, &registeredPath))) {
-        return S_OK;
-    }
-    SysFreeString(registeredPath);
-    HRESULT hr = UnRegisterTypeLib(LIBID_IBWINFOLib, 1, 0, LANG_NEUTRAL, ThisSysKind());
-    if (hr == TYPE_E_REGISTRYACCESS || hr == TYPE_E_LIBNOTREGISTERED) {
-        return S_OK;
-    }
-    return hr;
+    errors.Note(UnregisterTypeLibrary());
+    SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+    return errors.Result();
 }

@@ -12,3 +12,7 @@
 #define IDC_PREVIEW 216
 
 #define IDR_MANIFEST 2
+
+// The file types' icons; registered as "module,-id".
+#define IDI_IBWFILE 110
+#define IDI_QVDFFILE 111

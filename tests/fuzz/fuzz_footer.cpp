@@ -3,11 +3,11 @@
 // beyond the file.
 #include "shellext/BuildIBWPreviewDescriptor.h"
 #include "shellext/CIBWPreview.h"
+#include "shellext/CMemoryByteSource.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <sstream>
-#include <string>
+#include <memory>
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -17,10 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     BuildImagePreviewDescriptor(text, &descriptor);
     BuildForcePreviewDescriptor(text, &descriptor);
 
-    std::istringstream file{std::string(text)};
+    const auto bytes = std::make_shared<CMemoryByteSource>(data, size);
     CIBWPreview preview;
     for (int channel : {0, 1}) {
-        if (preview.Load(file, channel) != kIBWPreviewNone) {
+        if (preview.Load(bytes, channel) != kIBWPreviewNone) {
             for (int i = 0; i < preview.GetChannelCount() && i < 4; ++i) {
                 preview.GetChannelName(i);
             }

@@ -1,6 +1,8 @@
 // CIBWPreview on wave files written by the fixture writer: both footer versions, force curves,
 // the channel fallback, zero-filled reads and damaged tails and sizes.
 #include "shellext/CIBWPreview.h"
+#include "shellext/RenderLoadedPreview.h"
+#include "shellext/RenderPreviewImage.h"
 #include "tests/ibw/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -304,6 +306,69 @@ TEST(CIBWPreview, SpanPastTheEndReadsAsZeros) {
     ASSERT_EQ(preview.Load(edge.path(), 0), kIBWPreviewImage);
     EXPECT_EQ(preview.GetDescriptor()->imageChannels[0].data,
               (std::vector<std::int8_t>{'T', 'Z', '9', 'W', 0, 0, 0, 0}));
+}
+
+TEST(CIBWPreview, LoadFooterReadsNoChannelData) {
+    TempFile file(ImageWave(2));
+    CIBWPreview preview;
+    ASSERT_EQ(preview.LoadFooter(file.path()), kIBWPreviewImage);
+    EXPECT_EQ(preview.GetChannelCount(), 2);
+    EXPECT_EQ(preview.GetLoadedChannel(), -1);
+    for (const IBWImagePreview& c : preview.GetDescriptor()->imageChannels) {
+        EXPECT_TRUE(c.data.empty());
+    }
+}
+
+TEST(CIBWPreview, ChannelsPastTheKeptRecordsHaveNoNameAndLoadChannelZero) {
+    const int count = static_cast<int>(kIBWPreviewMaxRecords) + 10;
+    std::string text =
+        "Version:1;DataWidth:1;DataHeight:1;DataLength:1;NumberOfFiles:" + std::to_string(count) + ";";
+    for (int c = 0; c < count; ++c) {
+        text += "C" + std::to_string(c) + ":0;";
+    }
+    TempFile file(RawFooterWave(text));
+    CIBWPreview preview;
+    ASSERT_EQ(preview.Load(file.path(), count - 1), kIBWPreviewImage);
+    EXPECT_EQ(preview.GetChannelCount(), count);
+    EXPECT_EQ(preview.GetDescriptor()->imageChannels.size(), kIBWPreviewMaxRecords);
+    EXPECT_EQ(preview.GetLoadedChannel(), 0);
+    EXPECT_EQ(preview.GetChannelName(static_cast<int>(kIBWPreviewMaxRecords) - 1),
+              "C" + std::to_string(kIBWPreviewMaxRecords - 1));
+    EXPECT_EQ(preview.GetChannelName(count - 1), "");
+    // A version-1 footer still needs every declared entry.
+    text.resize(text.rfind("C"));
+    TempFile cut(RawFooterWave(text), "_cut.ibw");
+    EXPECT_EQ(preview.Load(cut.path(), 0), kIBWPreviewNone);
+}
+
+TEST(CIBWPreview, APreviewTooLargeToHoldDrawsAsTheHeldDataWould) {
+    // Just over the bound: kept in the file and read row by row when drawn.
+    const int side = 2100;
+    ibwgen::WaveSpec waveSpec = testfiles::ImageSpec(2, 2, 1);
+    ibwgen::ImagePreviewFooter footer;
+    footer.width = side;
+    footer.height = side;
+    footer.channelNames = {"Height"};
+    std::vector<std::int8_t> pixels(static_cast<std::size_t>(side) * side);
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        pixels[i] = static_cast<std::int8_t>(i * 7 + i / side);
+    }
+    footer.pixels = {pixels};
+    waveSpec.imageFooter = footer;
+    TempFile file(waveSpec);
+    CIBWPreview preview;
+    ASSERT_EQ(preview.Load(file.path(), 0), kIBWPreviewImage);
+    const IBWImagePreview& record = preview.GetDescriptor()->imageChannels[0];
+    ASSERT_GT(record.dataLength, kIBWPreviewHeldBytes);
+    EXPECT_TRUE(record.data.empty());
+    EXPECT_TRUE(record.dataInSource);
+    for (ThumbnailSize size : {ThumbnailSize{256, 256}, ThumbnailSize{300, 120}, ThumbnailSize{0, 0}}) {
+        std::optional<PaletteBitmap> drawn = RenderLoadedPreview(preview, size);
+        std::optional<PaletteBitmap> expected = RenderPreviewImage(side, side, pixels, size);
+        ASSERT_TRUE(drawn && expected);
+        EXPECT_EQ(drawn->width, expected->width);
+        EXPECT_EQ(drawn->pixels, expected->pixels);
+    }
 }
 
 } // namespace

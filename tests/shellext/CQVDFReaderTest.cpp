@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -65,8 +64,8 @@ TEST(CQVDFReader, ReadsImagesDefinitionsThumbnailsAndNotes) {
         const QVDFImageEntry& image = reader.GetImages()[i];
         EXPECT_EQ(image.imageOffset, layout.images[i]);
         EXPECT_EQ(image.thumbnailOffset, layout.thumbnails[i]);
-        EXPECT_EQ(0, std::memcmp(image.definition.data(), bytes.data() + layout.definitions[i], 184));
-        EXPECT_EQ(image.thumbnail.size(), 32u + (i == 0 ? 8u : 9u));
+        EXPECT_EQ(image.definitionOffset, layout.definitions[i]);
+        EXPECT_EQ(image.thumbnailSize, 32u + (i == 0 ? 8u : 9u));
     }
 
     // Carriage returns end lines; the text after the last one and lines without ':' are dropped,
@@ -203,10 +202,8 @@ TEST(CQVDFReader, OddCasesOfTheFormat) {
         EXPECT_TRUE(opened.ok);
         EXPECT_FALSE(opened.reader.HasThumbnail());
         EXPECT_EQ(opened.reader.GetThumbnailBitmap(0, {0, 0}), std::nullopt);
-        const QVDFImageEntry& image = opened.reader.GetImages()[1];
         EXPECT_STREQ(opened.reader.GetChannelName(1), "");
-        EXPECT_EQ(ReadLE32(image.definition.data() + 4), 184u);
-        EXPECT_EQ(ReadLE32(image.definition.data() + 8), QVDFType("IDEF"));
+        EXPECT_EQ(opened.reader.GetImages()[1].definitionOffset, 0u);
     }
     {
         SCOPED_TRACE("a thumbnail record smaller than its pixels");
@@ -307,18 +304,13 @@ TEST(CQVDFReader, HostileSizesAndLoopsStayBounded) {
         }
         Opened opened = OpenBytes(bytes);
         EXPECT_LE(opened.reader.GetImageCount(), 2);
-        std::size_t held = 0;
-        for (const QVDFImageEntry& image : opened.reader.GetImages()) {
-            held += image.thumbnail.size();
-        }
-        EXPECT_LE(held, bytes.size());
         for (int i = 0; i < opened.reader.GetImageCount(); ++i) {
             opened.reader.GetThumbnailBitmap(i, {16, 16});
         }
     }
 }
 
-TEST(CQVDFReader, ManyImagesSharingOneThumbnailHoldItOnceWithinTheFileSize) {
+TEST(CQVDFReader, ManyImagesSharingOneThumbnailEachDrawIt) {
     qvdfgen::ContainerSpec containerSpec;
     std::vector<std::int8_t> pixels(64 * 64, 5);
     containerSpec.images.push_back(ImageWithThumbnail("Height", 64, 64, pixels));
@@ -334,12 +326,8 @@ TEST(CQVDFReader, ManyImagesSharingOneThumbnailHoldItOnceWithinTheFileSize) {
     }
     Opened opened = OpenBytes(bytes);
     ASSERT_EQ(opened.reader.GetImageCount(), 201);
-    std::size_t held = 0;
-    for (const QVDFImageEntry& image : opened.reader.GetImages()) {
-        held += image.thumbnail.size();
-    }
-    EXPECT_LE(held, bytes.size());
     EXPECT_TRUE(opened.reader.GetThumbnailBitmap(0, {0, 0}));
+    EXPECT_TRUE(opened.reader.GetThumbnailBitmap(200, {16, 16}));
 }
 
 } // namespace

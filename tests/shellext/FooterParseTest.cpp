@@ -37,8 +37,8 @@ TEST(FooterNumber, ReadsLikeAtoiWithoutOverflow) {
 TEST(NextFooterEntry, SplitsEntriesAndSkipsRepeatedSemicolons) {
     const std::string text = "A: 1;;;\r\n B:x y ;NoColon;Key:;tail";
     std::size_t pos = 0;
-    std::string key;
-    std::string value;
+    std::string_view key;
+    std::string_view value;
     std::vector<std::pair<std::string, std::string>> entries;
     while (NextFooterEntry(text, &pos, &key, &value)) {
         entries.emplace_back(key, value);
@@ -51,8 +51,8 @@ TEST(NextFooterEntry, SplitsEntriesAndSkipsRepeatedSemicolons) {
 
 TEST(NextFooterEntry, ValueTakesEverythingAfterTheFirstColon) {
     std::size_t pos = 0;
-    std::string key;
-    std::string value;
+    std::string_view key;
+    std::string_view value;
     ASSERT_TRUE(NextFooterEntry("Time:  12:30:00;", &pos, &key, &value));
     EXPECT_EQ(key, "Time");
     EXPECT_EQ(value, "12:30:00");
@@ -61,13 +61,13 @@ TEST(NextFooterEntry, ValueTakesEverythingAfterTheFirstColon) {
 
 TEST(IBWFooterKeys, MatchesAnyCaseAndLaterEntriesWin) {
     IBWFooterKeys keys = IBWFooterKeys::Parse("numberoffiles:2;DataWidth:64;DATAWIDTH:32; Version:2;");
-    ASSERT_NE(keys.Find("NumberOfFiles"), nullptr);
+    ASSERT_TRUE(keys.Find("NumberOfFiles"));
     EXPECT_EQ(*keys.Find("NumberOfFiles"), "2");
     EXPECT_EQ(*keys.Find("datawidth"), "32");
     // Leading white space is part of the key.
-    EXPECT_EQ(keys.Find("Version"), nullptr);
-    ASSERT_NE(keys.Find(" version"), nullptr);
-    EXPECT_EQ(keys.Find("DataHeight"), nullptr);
+    EXPECT_FALSE(keys.Find("Version"));
+    ASSERT_TRUE(keys.Find(" version"));
+    EXPECT_FALSE(keys.Find("DataHeight"));
 }
 
 } // namespace

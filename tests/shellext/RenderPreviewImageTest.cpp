@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -105,6 +106,63 @@ TEST(RenderPreviewImage, RefusesWhatItCannotDraw) {
         ASSERT_TRUE(bitmap);
         EXPECT_EQ(bitmap->width, 2);
         EXPECT_EQ(bitmap->height, 2);
+    }
+}
+
+TEST(RenderPreviewImage, AnOwnSizeBeyondThumbnailsIsFittedToItsShape) {
+    struct Case {
+        std::int32_t width, height;
+        ThumbnailSize own;
+    };
+    const std::vector<Case> cases = {
+        {2048, 1024, {1024, 512}},
+        {1000, 3000, {341, 1024}},
+        {1024, 1024, {1024, 1024}}, // at the limit: the preview itself
+    };
+    for (const Case& c : cases) {
+        std::vector<std::int8_t> data(static_cast<std::size_t>(c.width) * c.height, -100);
+        auto bitmap = RenderPreviewImage(c.width, c.height, data, {0, 0});
+        ASSERT_TRUE(bitmap);
+        EXPECT_EQ(bitmap->width, c.own.cx) << c.width << "x" << c.height;
+        EXPECT_EQ(bitmap->height, c.own.cy) << c.width << "x" << c.height;
+        // Every pixel drawn: no white margin.
+        EXPECT_EQ(DrawnBox(*bitmap), (Box{0, 0, c.own.cx, c.own.cy}));
+    }
+}
+
+TEST(RenderPreviewRows, ReadsOnlyTheRowsThePictureShows) {
+    std::vector<std::int32_t> asked;
+    auto rows = [&](std::int32_t row, std::int8_t* values) {
+        asked.push_back(row);
+        std::fill(values, values + 1000, static_cast<std::int8_t>(row % 100));
+    };
+    auto bitmap = RenderPreviewRows(1000, 1000, rows, {10, 10});
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(asked.size(), 10u);
+    // The top target row shows the top data row.
+    EXPECT_EQ(asked.front(), 999);
+    EXPECT_EQ(bitmap->At(0, 9), static_cast<std::uint8_t>(999 % 100 + 128));
+}
+
+TEST(RenderPreviewImage, FittedSizeKeepsTheShapeAndLeavesNoMargin) {
+    struct Case {
+        std::int32_t width, height, side;
+        ThumbnailSize fitted;
+    };
+    const std::vector<Case> cases = {
+        {128, 64, 96, {96, 48}},   {64, 128, 96, {48, 96}}, {100, 100, 256, {256, 256}},
+        {6000, 10, 256, {256, 1}}, {0, 64, 96, {0, 0}},     {64, 64, 0, {0, 0}},
+    };
+    for (const Case& c : cases) {
+        const ThumbnailSize fitted = FittedSize(c.width, c.height, c.side);
+        EXPECT_EQ(fitted.cx, c.fitted.cx) << c.width << "x" << c.height << " in " << c.side;
+        EXPECT_EQ(fitted.cy, c.fitted.cy) << c.width << "x" << c.height << " in " << c.side;
+        if (fitted.cx > 0 && c.width * c.height <= 128 * 128) {
+            std::vector<std::int8_t> data(static_cast<std::size_t>(c.width * c.height), -100);
+            auto bitmap = RenderPreviewImage(c.width, c.height, data, fitted);
+            ASSERT_TRUE(bitmap);
+            EXPECT_EQ(DrawnBox(*bitmap), (Box{0, 0, fitted.cx, fitted.cy}));
+        }
     }
 }
 

@@ -34,6 +34,33 @@ std::optional<PaletteBitmap> ReadDib(HBITMAP bitmap) {
     return out;
 }
 
+std::optional<ArgbPixels> ReadArgbDib(HBITMAP bitmap) {
+    DIBSECTION section{};
+    if (!bitmap || GetObjectW(bitmap, sizeof(section), &section) != sizeof(section) ||
+        section.dsBmih.biBitCount != 32 || section.dsBmih.biHeight <= 0 || !section.dsBm.bmBits) {
+        return std::nullopt;
+    }
+    ArgbPixels out;
+    out.width = section.dsBmih.biWidth;
+    out.height = section.dsBmih.biHeight;
+    const auto* bits = static_cast<const std::uint32_t*>(section.dsBm.bmBits);
+    out.pixels.assign(bits,
+                      bits + static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height));
+    return out;
+}
+
+ArgbPixels ToArgb(const PaletteBitmap& picture) {
+    ArgbPixels out;
+    out.width = picture.width;
+    out.height = picture.height;
+    for (std::int32_t y = 0; y < picture.height; ++y) {
+        for (std::int32_t x = 0; x < picture.width; ++x) {
+            out.pixels.push_back(picture.palette[picture.At(x, y)] | 0xFF000000u);
+        }
+    }
+    return out;
+}
+
 std::optional<PaletteBitmap> CorePicture(const std::wstring& path, int channel, ThumbnailSize size) {
     if (path.ends_with(L".qvdf")) {
         return CQVDFReader(std::filesystem::path(path)).GetThumbnailBitmap(channel, size);

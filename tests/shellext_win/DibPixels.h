@@ -7,11 +7,24 @@
 #include <windows.h>
 
 #include <optional>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // The 8-bit DIB section's size, palette and stored rows, bottom row first; none for another kind
 // of bitmap or a top-down one.
 std::optional<PaletteBitmap> ReadDib(HBITMAP bitmap);
+
+// A 32-bit DIB section's pixels (0xAARRGGBB), bottom row first; none for another kind of bitmap.
+struct ArgbPixels {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+};
+std::optional<ArgbPixels> ReadArgbDib(HBITMAP bitmap);
+
+// The 8-bit picture's colours as 32-bit pixels with the alpha byte 255.
+ArgbPixels ToArgb(const PaletteBitmap& picture);
 
 // The core's picture of the file's channel (an IBW preview, or a .qvdf file's image thumbnail) at
 // the size, as the DLL should give it.

@@ -1,5 +1,6 @@
 // The wave files the Windows tests open: written on the build machine by the fixture writer and
-// read by the test program under Wine. Names and note texts are shared so both sides agree.
+// read by the test program under Wine. Names and note texts are shared so both sides agree; names
+// are UTF-8 (the files' names on the build machine), texts Windows-1252 (the files' bytes).
 #pragma once
 
 namespace fixtures {
@@ -23,6 +24,33 @@ inline constexpr char kContainer[] = "container.qvdf";
 inline constexpr char kContainerWithoutThumbnail[] = "nothumbnail.qvdf";
 inline constexpr const char* kContainerChannels[] = {"Height", "", "Phase"};
 inline constexpr char kContainerNotes[] = "Operator:Ada\rSample: mica\r";
+
+// Names outside ASCII: a force curve beside its ASCII twin of other values (an ANSI copy of the
+// name would open the twin), and an image named in Cyrillic, which no Western code page holds.
+// The Cyrillic one's note and channel names carry Windows-1252 letters and signs.
+inline constexpr char kLatinName[] = "J\xC4\x81nis.ibw"; // J, a with macron, nis
+inline constexpr char kLatinTwin[] = "Janis.ibw";
+inline constexpr char kCyrillicName[] = "\xD0\x94\xD0\xB0\xD1\x80\xD1\x8C\xD1\x8F.ibw"; // Darya
+inline constexpr const char* kLatinNote[] = {"ForceDist: 3e-07", "ForceDistSign: 1", "IsTriggered: 1",
+                                             "NumPtsPerWave: 300"};
+inline constexpr const char* kTwinNote[] = {"ForceDist: 9e-07", "ForceDistSign: 0", "IsTriggered: 0",
+                                            "NumPtsPerWave: 900"};
+inline constexpr const char* kCyrillicNote[] = {"ScanSize: 4e-05",
+                                                "ScanDown: 1",
+                                                "ImagingMode: 1",
+                                                "ScanPoints: 128",
+                                                "Operator: M\xFCller",
+                                                "Stage: 25\xB0"
+                                                "C, 5 \xB5m"};
+inline constexpr const char* kCyrillicChannels[] = {"H\xF6he", "Phase"};
+
+// Files that once made calls cost without bound (tools/shellfixtures).
+inline constexpr char kManyChannels[] = "channels.ibw";
+inline constexpr char kDenseEntries[] = "dense.ibw";
+inline constexpr char kManyCurves[] = "curves.ibw";
+inline constexpr char kLargePreview[] = "large.ibw";
+inline constexpr char kLongNote[] = "longnote.ibw";
+inline constexpr char kManyImages[] = "images.qvdf";
 
 inline constexpr int kPreviewWidth = 128;
 inline constexpr int kPreviewHeight = 64;

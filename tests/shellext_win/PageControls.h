@@ -1,4 +1,4 @@
-// Reading the page's controls back through their window messages.
+// Reading the page's controls back through their window messages, as UTF-16.
 #pragma once
 
 #include <windows.h>
@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-std::vector<std::string> ComboTexts(HWND combo);
-std::vector<std::string> ListColumnTitles(HWND list);
+std::vector<std::wstring> ComboTexts(HWND combo);
+std::vector<std::wstring> ListColumnTitles(HWND list);
 std::vector<int> ListColumnWidths(HWND list);
 // Each row's first and second column.
-std::vector<std::pair<std::string, std::string>> ListRows(HWND list);
+std::vector<std::pair<std::wstring, std::wstring>> ListRows(HWND list);
 // The child of the dialog whose text is text, or null.
-HWND ChildWithText(HWND dialog, const char* text);
+HWND ChildWithText(HWND dialog, const wchar_t* text);

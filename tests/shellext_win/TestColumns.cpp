@@ -45,7 +45,8 @@ void CheckColumnInfo(IColumnProvider* provider) {
     Check(provider->GetColumnInfo(5, &info) == S_FALSE, "GetColumnInfo 5 is S_FALSE");
 }
 
-// The column's text, or none with *result S_FALSE.
+} // namespace
+
 std::wstring ItemData(IColumnProvider* provider, const std::wstring& path, const wchar_t* extension,
                       DWORD pid, HRESULT* result) {
     SHCOLUMNID column{kFormatId, pid};
@@ -62,6 +63,8 @@ std::wstring ItemData(IColumnProvider* provider, const std::wstring& path, const
     VariantClear(&value);
     return text;
 }
+
+namespace {
 
 void CheckItemData(const TestContext& context, IColumnProvider* provider) {
     const struct {

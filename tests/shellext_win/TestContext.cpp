@@ -2,12 +2,31 @@
 
 #include <cstdio>
 
-std::wstring TestContext::Fixture(const char* name) const {
-    std::wstring path = fixtureFolder;
-    for (const char* c = name; *c; ++c) {
-        path += static_cast<wchar_t>(*c);
+namespace {
+
+std::wstring Convert(UINT codePage, const std::string& text) {
+    if (text.empty()) {
+        return {};
     }
-    return path;
+    const int length = static_cast<int>(text.size());
+    const int units = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(units), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), length, wide.data(), units);
+    return wide;
+}
+
+} // namespace
+
+std::wstring FromUtf8(const std::string& text) {
+    return Convert(CP_UTF8, text);
+}
+
+std::wstring From1252(const std::string& text) {
+    return Convert(1252, text);
+}
+
+std::wstring TestContext::Fixture(const char* name) const {
+    return fixtureFolder + FromUtf8(name);
 }
 
 CLSID ExtractorClsid() {

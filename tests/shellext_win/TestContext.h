@@ -19,11 +19,18 @@ struct TestContext {
     HMODULE module = nullptr;
     HRESULT(STDAPICALLTYPE* getClassObject)(REFCLSID, REFIID, void**) = nullptr;
     HRESULT(STDAPICALLTYPE* canUnloadNow)() = nullptr;
+    std::wstring dllPath;
     std::wstring fixtureFolder; // with a trailing separator
     std::wstring samplePath;    // the bundled sample wave
 
+    // The fixture's path; names are UTF-8.
     std::wstring Fixture(const char* name) const;
 };
+
+std::wstring FromUtf8(const std::string& text);
+// The files' 8-bit texts as the shell should show them, by the system's own table of the code
+// page (whatever the thread's ANSI code page is).
+std::wstring From1252(const std::string& text);
 
 // The class identifier as the registry writes it; the test does not take it from the DLL.
 inline constexpr wchar_t kClsidText[] = L"{134001D0-B503-4C5D-BD37-24A40D80F62D}";

@@ -10,21 +10,6 @@
 
 namespace {
 
-// A library of Wine's with icons in it.
-constexpr char kDefaultIcon[] = "shell32.dll,3";
-
-bool SetDefaultIcon() {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, "ibwfile\\DefaultIcon", 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        &key, nullptr) != ERROR_SUCCESS) {
-        return false;
-    }
-    LONG status = RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(kDefaultIcon),
-                                 sizeof(kDefaultIcon));
-    RegCloseKey(key);
-    return status == ERROR_SUCCESS;
-}
-
 struct IconShape {
     int width = 0;
     int height = 0;
@@ -70,6 +55,10 @@ void CheckLocation(const TestContext& context) {
     Check(icon && icon->GetIconLocation(0, file, MAX_PATH, &index, &flags) == S_OK &&
               flags == (GIL_NOTFILENAME | GIL_DONTCACHE) && index == 7 && std::strcmp(file, "untouched") == 0,
           "GetIconLocation sets GIL_NOTFILENAME | GIL_DONTCACHE and writes nothing else");
+    // Drawing the icon reads the file: not on the shell's interface thread.
+    flags = 0;
+    Check(icon && icon->GetIconLocation(GIL_ASYNC, file, MAX_PATH, &index, &flags) == E_PENDING && flags == 0,
+          "GetIconLocation with GIL_ASYNC is E_PENDING, so the icon is made off the interface thread");
 }
 
 void CheckPreviewIcons(const TestContext& context, const char* name) {
@@ -88,13 +77,19 @@ void CheckPreviewIcons(const TestContext& context, const char* name) {
     DestroyIcon(small);
 }
 
+// No preview: the type's icon from the module's resources, never null, whatever the registry says.
 void CheckDefaultIcons(const TestContext& context, const char* name) {
     ComPtr<IExtractIconA> icon = LoadedExtractor<IExtractIconA>(context, context.Fixture(name));
     HICON large = nullptr;
     HICON small = nullptr;
     HRESULT result = icon ? icon->Extract("", 0, &large, &small, MAKELONG(48, 16)) : E_FAIL;
-    Check(result == S_OK && large && small && large != small,
-          std::string(name) + " gets the default icon, one handle for each size");
+    IconShape largeShape = ShapeOf(large);
+    IconShape smallShape = ShapeOf(small);
+    Check(result == S_OK && large && small && large != small && largeShape.width == 48 &&
+              smallShape.width == 16,
+          std::string(name) + " gets the bundled type icon, one handle for each size");
+    // The bundled icons have transparent corners; a preview icon is opaque.
+    Check(!largeShape.opaque, std::string(name) + ": the type icon is not a preview");
     DestroyIcon(large);
     DestroyIcon(small);
 }
@@ -102,11 +97,11 @@ void CheckDefaultIcons(const TestContext& context, const char* name) {
 } // namespace
 
 void TestIcons(const TestContext& context) {
-    Check(SetDefaultIcon(), "ibwfile\\DefaultIcon is written");
     CheckLocation(context);
     CheckPreviewIcons(context, fixtures::kImage);
     CheckPreviewIcons(context, fixtures::kForce);
     CheckPreviewIcons(context, fixtures::kContainer);
+    CheckPreviewIcons(context, fixtures::kCyrillicName);
     CheckDefaultIcons(context, fixtures::kContainerWithoutThumbnail);
     CheckDefaultIcons(context, fixtures::kNoFooter);
     CheckDefaultIcons(context, fixtures::kImageOtherExtension);

@@ -2,6 +2,5 @@
 
 #include "tests/shellext_win/TestContext.h"
 
-// IExtractIconA: the location flags, icons from the preview and the type's default icon.
-// Writes HKEY_CLASSES_ROOT\ibwfile\DefaultIcon first: the DLL reads it once.
+// IExtractIconA: the location flags, icons from the preview and the type's bundled icon.
 void TestIcons(const TestContext& context);

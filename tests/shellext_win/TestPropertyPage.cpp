@@ -4,11 +4,13 @@
 #include "tests/shellext_win/Check.h"
 #include "tests/shellext_win/DibPixels.h"
 #include "tests/shellext_win/FixtureSet.h"
+#include "tests/shellext_win/GdiObjectCount.h"
 #include "tests/shellext_win/PageControls.h"
 
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <cstdio>
 #include <span>
 
 namespace {
@@ -43,18 +45,20 @@ ULONG References(IUnknown* object) {
     return object->Release();
 }
 
-std::vector<std::pair<std::string, std::string>> NotePairs(std::span<const char* const> lines) {
-    std::vector<std::pair<std::string, std::string>> pairs;
+// The note's lines as the page should list them: Windows-1252 shown as UTF-16.
+std::vector<std::pair<std::wstring, std::wstring>> NotePairs(std::span<const char* const> lines) {
+    std::vector<std::pair<std::wstring, std::wstring>> pairs;
     for (std::string line : lines) {
         std::size_t colon = line.find(':');
-        pairs.emplace_back(line.substr(0, colon), line.substr(line.find_first_not_of(' ', colon + 1)));
+        pairs.emplace_back(From1252(line.substr(0, colon)),
+                           From1252(line.substr(line.find_first_not_of(' ', colon + 1))));
     }
     return pairs;
 }
 
 struct PageExpectation {
-    std::vector<std::string> channels;
-    std::vector<std::pair<std::string, std::string>> notes; // empty: no columns either
+    std::vector<std::wstring> channels;
+    std::vector<std::pair<std::wstring, std::wstring>> notes; // empty: no columns either
 };
 
 // The extractor's page for the files, shown in a hidden sheet; null sheet on failure.
@@ -162,32 +166,33 @@ void CheckControls(const CShownPage& shown, const PageExpectation& expected, con
     if (!page) {
         return;
     }
-    Check(GetPropA(page, "QuorvanePropStr") != nullptr, what + ": the page carries QuorvanePropStr");
+    Check(GetPropW(page, L"QuorvanePropStr") != nullptr, what + ": the page carries QuorvanePropStr");
+    Check(IsWindowUnicode(page) != FALSE, what + ": the page is a Unicode dialog");
     HWND combo = GetDlgItem(page, kChannelCombo);
-    std::vector<std::string> channels = ComboTexts(combo);
+    std::vector<std::wstring> channels = ComboTexts(combo);
     std::string shownChannels;
-    for (const std::string& name : channels) {
-        shownChannels += name + ";";
+    for (const std::wstring& name : channels) {
+        shownChannels += Narrow(name) + ";";
     }
     Check(channels == expected.channels, what + ": channel list " + shownChannels);
     if (!expected.channels.empty()) {
         Check(SendMessageA(combo, CB_GETCURSEL, 0, 0) == 0, what + ": the first channel is selected");
     }
     HWND list = GetDlgItem(page, kNoteList);
-    std::vector<std::string> titles = ListColumnTitles(list);
+    std::vector<std::wstring> titles = ListColumnTitles(list);
     if (expected.notes.empty()) {
         Check(titles.empty() && ListRows(list).empty(), what + ": an empty note list without columns");
     } else {
         RECT client{};
         GetClientRect(list, &client);
         const int half = (client.right - GetSystemMetrics(SM_CXVSCROLL)) / 2;
-        Check(titles == std::vector<std::string>{"Name", "Value"} &&
+        Check(titles == std::vector<std::wstring>{L"Name", L"Value"} &&
                   ListColumnWidths(list) == std::vector<int>{half, half},
               what + ": note columns Name and Value, half the list each");
         Check(ListRows(list) == expected.notes, what + ": one note row per pair, in note order");
     }
     const LONG hiddenStyle = GetWindowLongA(GetDlgItem(page, kColorTableCombo), GWL_STYLE);
-    const LONG labelStyle = GetWindowLongA(ChildWithText(page, "Color Tables:"), GWL_STYLE);
+    const LONG labelStyle = GetWindowLongA(ChildWithText(page, L"Color Tables:"), GWL_STYLE);
     Check(GetDlgItem(page, kColorTableCombo) && !(hiddenStyle & WS_VISIBLE) && !(labelStyle & WS_VISIBLE),
           what + ": the colour-table list and its label stay hidden");
 }
@@ -211,8 +216,10 @@ void CheckPage(const TestContext& context, const char* name, const PageExpectati
     }
 }
 
-void CheckChannelSwitch(const TestContext& context) {
-    const std::wstring path = context.Fixture(fixtures::kImage);
+// Selecting list position 1 shows the channel behind it: in the container an unnamed image
+// precedes Phase, which is image 2.
+void CheckChannelSwitch(const TestContext& context, const char* name, int channel, const std::string& what) {
+    const std::wstring path = context.Fixture(name);
     CShownPage shown(context, {path});
     HWND page = shown.Page();
     if (!page) {
@@ -220,12 +227,41 @@ void CheckChannelSwitch(const TestContext& context) {
         return;
     }
     HWND combo = GetDlgItem(page, kChannelCombo);
-    SendMessageA(combo, CB_SETCURSEL, 1, 0);
-    SendMessageA(page, WM_COMMAND, MAKEWPARAM(kChannelCombo, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    SendMessageW(combo, CB_SETCURSEL, 1, 0);
+    SendMessageW(page, WM_COMMAND, MAKEWPARAM(kChannelCombo, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
     SIZE area{};
     std::vector<COLORREF> painted = PaintedPixels(page, &area);
-    Check(painted == ExpectedPixels(path, 1, area) && painted != ExpectedPixels(path, 0, area),
-          "selecting Phase shows channel 1's preview at the preview area's size");
+    Check(painted == ExpectedPixels(path, channel, area) &&
+              painted != ExpectedPixels(path, channel - 1, area) && painted != ExpectedPixels(path, 0, area),
+          what);
+}
+
+// The dialog manager deletes the page's font on WM_NCDESTROY only when the page leaves the
+// message to it; 100 openings must not leave 100 fonts behind.
+void CheckNoObjectsLeft(const TestContext& context) {
+    auto openAndClose = [&] {
+        CShownPage shown(context, {context.Fixture(fixtures::kImage)});
+        return shown.Page() != nullptr;
+    };
+    bool opened = openAndClose() && openAndClose();
+    const int before = GdiObjectCount();
+    for (int i = 0; i < 100; ++i) {
+        opened = openAndClose() && opened;
+    }
+    const int after = GdiObjectCount();
+    std::printf("measure: GDI objects over 100 page openings: %d before, %d after\n", before, after);
+    Check(opened && before > 0 && after - before <= 2,
+          "100 page openings leave no GDI objects behind (" + std::to_string(after - before) + " more)");
+
+    CShownPage shown(context, {context.Fixture(fixtures::kImage)});
+    auto procedure =
+        shown.Page() ? reinterpret_cast<DLGPROC>(GetWindowLongPtrW(shown.Page(), DWLP_DLGPROC)) : nullptr;
+    HWND other = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    Check(procedure && other && procedure(other, WM_NCDESTROY, 0, 0) == FALSE,
+          "the page's procedure leaves WM_NCDESTROY to the dialog manager");
+    if (other) {
+        DestroyWindow(other);
+    }
 }
 
 void CheckRefusedPage(const TestContext& context) {
@@ -247,14 +283,21 @@ void CheckRefusedPage(const TestContext& context) {
 } // namespace
 
 void TestPropertyPage(const TestContext& context) {
-    CheckPage(context, fixtures::kImage, {{"Height", "Phase"}, NotePairs(fixtures::kImageNote)});
-    CheckPage(context, fixtures::kFastScan, {{"Height"}, NotePairs(fixtures::kFastScanNote)});
-    CheckPage(context, fixtures::kForce, {{"DeflFileStart", "ZSnsr"}, NotePairs(fixtures::kForceNote)});
+    CheckPage(context, fixtures::kImage, {{L"Height", L"Phase"}, NotePairs(fixtures::kImageNote)});
+    CheckPage(context, fixtures::kFastScan, {{L"Height"}, NotePairs(fixtures::kFastScanNote)});
+    CheckPage(context, fixtures::kForce, {{L"DeflFileStart", L"ZSnsr"}, NotePairs(fixtures::kForceNote)});
     CheckPage(context, fixtures::kNoFooter, {{}, NotePairs(fixtures::kImageNote)});
     // Empty channel names are left out; notes keep the spaces after the colon.
     CheckPage(context, fixtures::kContainer,
-              {{"Height", "Phase"}, {{"Operator", "Ada"}, {"Sample", " mica"}}});
-    CheckChannelSwitch(context);
+              {{L"Height", L"Phase"}, {{L"Operator", L"Ada"}, {L"Sample", L" mica"}}});
+    // Windows-1252 channel names and note texts, in a file with a Cyrillic name.
+    CheckPage(context, fixtures::kCyrillicName,
+              {{L"H\u00F6he", L"Phase"}, NotePairs(fixtures::kCyrillicNote)});
+    CheckChannelSwitch(context, fixtures::kImage, 1,
+                       "selecting Phase shows channel 1's preview at the preview area's size");
+    CheckChannelSwitch(context, fixtures::kContainer, 2,
+                       "selecting Phase shows image 2 when the unnamed image 1 is not listed");
+    CheckNoObjectsLeft(context);
     CheckRefusedPage(context);
 
     CShownPage twoFiles(context, {context.Fixture(fixtures::kImage), context.Fixture(fixtures::kForce)});

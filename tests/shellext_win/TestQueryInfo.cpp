@@ -46,6 +46,22 @@ void TestQueryInfo(const TestContext& context) {
             Check(result == S_FALSE && none, std::string("no info tip for ") + c.file);
         }
     }
+    // A second file given to the same object brings its own note.
+    ComPtr<IPersistFile> file = CreateExtractor<IPersistFile>(context);
+    ComPtr<IQueryInfo> reloaded;
+    if (file && SUCCEEDED(file->Load(context.Fixture(fixtures::kImage).c_str(), STGM_READ)) &&
+        SUCCEEDED(file.As(&reloaded))) {
+        HRESULT result = E_FAIL;
+        bool none = false;
+        InfoTip(reloaded.Get(), &result, &none);
+        file->Load(context.Fixture(fixtures::kFastScan).c_str(), STGM_READ);
+        std::wstring tip = InfoTip(reloaded.Get(), &result, &none);
+        Check(result == S_OK && tip.find(L"Points(QV)\t512") != std::wstring::npos,
+              "IPersistFile::Load of another file replaces the note: " + Narrow(tip));
+    } else {
+        Check(false, "an extractor to load two files into");
+    }
+
     ComPtr<IQueryInfo> info = CreateExtractor<IQueryInfo>(context);
     DWORD flags = 5;
     Check(info && info->GetInfoFlags(&flags) == E_NOTIMPL && flags == 0,

@@ -2,8 +2,10 @@
 
 #include "tests/shellext_win/Check.h"
 
+#include <propsys.h>
 #include <shlobj.h>
 #include <shobjidl.h>
+#include <thumbcache.h>
 
 #include <iterator>
 
@@ -16,10 +18,18 @@ struct NamedIid {
 
 // The interface map in the order QueryInterface tests it.
 const NamedIid kInterfaceMap[] = {
-    {&IID_IExtractImage, "IExtractImage"},     {&IID_IQueryInfo, "IQueryInfo"},
-    {&IID_IPersistFile, "IPersistFile"},       {&IID_IExtractIconA, "IExtractIconA"},
-    {&IID_IShellExtInit, "IShellExtInit"},     {&IID_IShellPropSheetExt, "IShellPropSheetExt"},
+    {&IID_IExtractImage, "IExtractImage"},
+    {&IID_IQueryInfo, "IQueryInfo"},
+    {&IID_IPersistFile, "IPersistFile"},
+    {&IID_IExtractIconA, "IExtractIconA"},
+    {&IID_IShellExtInit, "IShellExtInit"},
+    {&IID_IShellPropSheetExt, "IShellPropSheetExt"},
     {&IID_IColumnProvider, "IColumnProvider"},
+    {&__uuidof(IThumbnailProvider), "IThumbnailProvider"},
+    {&IID_IInitializeWithStream, "IInitializeWithStream"},
+    {&IID_IInitializeWithFile, "IInitializeWithFile"},
+    {&IID_IPropertyStore, "IPropertyStore"},
+    {&IID_IPropertyStoreCapabilities, "IPropertyStoreCapabilities"},
 };
 
 const NamedIid kNotAnswered[] = {

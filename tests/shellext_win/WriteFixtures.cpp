@@ -2,6 +2,7 @@
 #include "tests/shellext_win/FixtureSet.h"
 #include "tools/ibwgen/IbwGen.h"
 #include "tools/qvdfgen/QvdfGen.h"
+#include "tools/shellfixtures/ShellFixtures.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -55,7 +56,7 @@ ibwgen::ImagePreviewFooter ImageFooter(int width, int height, std::span<const ch
     return footer;
 }
 
-ibwgen::ForcePreviewFooter ForceFooter() {
+ibwgen::ForcePreviewFooter ForceFooter(int shift = 0) {
     ibwgen::ForcePreviewFooter footer;
     footer.dataLength = fixtures::kForceSamples;
     footer.extendLength = fixtures::kForceSamples;
@@ -64,7 +65,8 @@ ibwgen::ForcePreviewFooter ForceFooter() {
         footer.curveNames.push_back(fixtures::kForceCurves[c]);
         std::vector<std::uint8_t> samples;
         for (int i = 0; i < 2 * fixtures::kForceSamples; ++i) {
-            samples.push_back(static_cast<std::uint8_t>(i < fixtures::kForceSamples ? i * 2 : 255 - i));
+            samples.push_back(
+                static_cast<std::uint8_t>((i < fixtures::kForceSamples ? i * 2 : 255 - i) + shift));
         }
         footer.samples.push_back(samples);
     }
@@ -126,6 +128,32 @@ int main(int argc, char** argv) {
     const char* const fastChannels[] = {"Height"};
     fastScan.imageFooter = ImageFooter(4, 2, fastChannels);
     write(fixtures::kFastScan, fastScan);
+
+    // Names outside ASCII, and texts with the code page's letters and signs.
+    ibwgen::WaveSpec latin = Wave(2 * fixtures::kForceSamples, 1, 1, fixtures::kLatinNote);
+    latin.trailer = ibwgen::Trailer::Force;
+    latin.forceFooter = ForceFooter();
+    write(fixtures::kLatinName, latin);
+    ibwgen::WaveSpec twin = Wave(2 * fixtures::kForceSamples, 1, 1, fixtures::kTwinNote);
+    twin.trailer = ibwgen::Trailer::Force;
+    twin.forceFooter = ForceFooter(40);
+    write(fixtures::kLatinTwin, twin);
+    ibwgen::WaveSpec cyrillic = Wave(16, 8, 2, fixtures::kCyrillicNote);
+    cyrillic.imageFooter =
+        ImageFooter(fixtures::kPreviewWidth, fixtures::kPreviewHeight, fixtures::kCyrillicChannels);
+    write(fixtures::kCyrillicName, cyrillic);
+
+    const std::pair<const char*, bool (*)(const std::string&)> bounded[] = {
+        {fixtures::kManyChannels, shellfixtures::WriteManyChannelsFooter},
+        {fixtures::kDenseEntries, shellfixtures::WriteDenseEntriesFooter},
+        {fixtures::kManyCurves, shellfixtures::WriteManyCurvesFooter},
+        {fixtures::kLargePreview, shellfixtures::WriteLargePreview},
+        {fixtures::kLongNote, shellfixtures::WriteLongNote},
+        {fixtures::kManyImages, shellfixtures::WriteManyImagesContainer},
+    };
+    for (const auto& [name, writer] : bounded) {
+        ok = writer((folder / name).string()) && ok;
+    }
 
     ok = qvdfgen::WriteContainerFile((folder / fixtures::kContainer).string(), Container()) && ok;
     qvdfgen::ContainerSpec bare;

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Static checks of a cross-built QVIBWInfo.dll with objdump: its architecture, exactly the five
 # exports, the resources (TYPELIB 1, dialog 102, the string tables of 100 and 2000-2023, the
-# version and manifest 2) and the manifest's processor architecture.
+# file types' icons 110 and 111, the version and manifest 2), the manifest's processor
+# architecture, and the property schema beside it.
 # usage: check-dll.sh OBJDUMP DLL ARCHITECTURE MANIFEST_ARCHITECTURE
 set -u
 objdump=$1 dll=$2 architecture=$3 manifest=$4
@@ -27,6 +28,7 @@ resources=$(printf '%s\n' "$private" | sed -n '/^The .rsrc Resource Directory se
 # String tables hold 16 strings each: table 7 has 100, 126 and 127 hold 2000-2031.
 for expected in "0x000005:0x000066=dialog 102" "0x000006:0x000007=string table of 100" \
                 "0x000006:0x00007e=string table of 2000-2004" "0x000006:0x00007f=string table of 2020-2023" \
+                "0x00000e:0x00006e=icon 110 (.ibw)" "0x00000e:0x00006f=icon 111 (.qvdf)" \
                 "0x000010:0x000001=version" "0x000018:0x000002=manifest 2"; do
   check "resource ${expected#*=} present" sh -c 'case " $1 " in *" $2 "*) exit 0;; esac; exit 1' - \
     "$resources" "${expected%%=*}"
@@ -37,6 +39,8 @@ check "manifest names the assembly and the common controls 6 for $manifest" sh -
   grep -aq "name=\"Quorvane.extension.qvibwinfo\"" "$1" &&
   grep -aq "processorArchitecture=\"$2\"" "$1" &&
   grep -aq "name=\"Microsoft.Windows.Common-Controls\"" "$1"' - "$dll" "$manifest"
+
+check "the property schema lies beside the DLL" test -s "$(dirname "$dll")/QVIBWInfo.propdesc"
 
 echo "$failures check(s) failed"
 [ "$failures" -eq 0 ]

@@ -8,8 +8,14 @@ if [ ! -x "$WINE" ]; then
 fi
 : "${WINEPREFIX:?WINEPREFIX must name the test prefix}"
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# Wine's ANSI code page follows the locale: the texts under test are Windows-1252.
-export LC_ALL=en_US.UTF-8
+# Wine's ANSI code page follows the locale's name (C.UTF-8: 1252, ja_JP.UTF-8: 932), and its file
+# names the locale's character set: the locale must exist, or names outside ASCII come out wrong.
+LC_ALL=${QV_WINE_LOCALE:-C.UTF-8}
+if ! locale -a | grep -qix "$(printf '%s' "$LC_ALL" | sed 's/UTF-8$/utf8/')"; then
+  echo "SKIPPED: the locale $LC_ALL is not installed (scripts/install-deps.sh makes it)"
+  exit 77
+fi
+export LC_ALL
 unset DISPLAY WAYLAND_DISPLAY
 mkdir -p "$WINEPREFIX"
 # One test at a time per prefix (the first one creates it); Wine's own processes must not
