@@ -17,6 +17,24 @@
 
 namespace {
 
+// The page's check boxes and the fields they show, for Initialise and Apply alike.
+struct CheckField {
+    int id;
+    bool ViewerPreferences::*member;
+};
+constexpr CheckField kChecks[] = {
+    {CPreferencesPage::IdShowLabels, &ViewerPreferences::ShowLabels},
+    {CPreferencesPage::IdShowBoundingBox, &ViewerPreferences::ShowBoundingBox},
+    {CPreferencesPage::IdShowColorbar, &ViewerPreferences::ShowColorbar},
+    {CPreferencesPage::IdAbsoluteZ, &ViewerPreferences::AbsoluteZ},
+    {CPreferencesPage::IdAbsoluteZOverlay, &ViewerPreferences::AbsoluteZOverlay},
+    {CPreferencesPage::IdChannelPalette, &ViewerPreferences::UseChannelPalette},
+    {CPreferencesPage::IdAutoScale, &ViewerPreferences::AutoScaleChannel},
+    {CPreferencesPage::IdControlBar, &ViewerPreferences::ControlBar},
+    {CPreferencesPage::IdDecimate, &ViewerPreferences::DecimationEnable},
+    {CPreferencesPage::IdLights, &ViewerPreferences::ShowLights},
+};
+
 // A stored index outside the list selects nothing. The index is wide so that a damaged stored
 // value near the int limits cannot overflow when it is offset.
 void SelectIndex(QComboBox* combo, long long index) {
@@ -111,8 +129,12 @@ CPreferencesPage::CPreferencesPage(QWidget* parent) : QWidget(parent) {
     columns->addLayout(left);
     columns->addLayout(right);
 
-    As<CUnitEdit>(IdAspectRatio)->SetLimits(0.0f, 5.0f);
-    As<CUnitEdit>(IdSpecular)->SetLimits(0.0f, 100.0f);
+    const PreferenceRange aspect = kPreferenceRanges.ZAspectRatio;
+    const PreferenceRange specular = kPreferenceRanges.SpecularFactor;
+    As<CUnitEdit>(IdAspectRatio)->SetLimits(static_cast<float>(aspect.low), static_cast<float>(aspect.high));
+    // The page shows the factor in percent.
+    As<CUnitEdit>(IdSpecular)
+        ->SetLimits(static_cast<float>(specular.low * 100), static_cast<float>(specular.high * 100));
     connect(As<QCheckBox>(IdDecimate), &QCheckBox::clicked, this, &CPreferencesPage::UpdateThresholdsEnabled);
 }
 
@@ -174,20 +196,8 @@ void CPreferencesPage::Initialise() {
     SelectIndex(As<QComboBox>(IdClipMode), prefs.ClipMode);
     SelectIndex(As<QComboBox>(IdExportFactor), static_cast<long long>(prefs.ExportFactor) - 1);
     SelectIndex(As<QComboBox>(IdPalette), prefs.PaletteIndex);
-    const std::pair<int, bool> checks[] = {
-        {IdShowLabels, prefs.ShowLabels},
-        {IdShowBoundingBox, prefs.ShowBoundingBox},
-        {IdShowColorbar, prefs.ShowColorbar},
-        {IdAbsoluteZ, prefs.AbsoluteZ},
-        {IdAbsoluteZOverlay, prefs.AbsoluteZOverlay},
-        {IdChannelPalette, prefs.UseChannelPalette},
-        {IdAutoScale, prefs.AutoScaleChannel},
-        {IdControlBar, prefs.ControlBar},
-        {IdDecimate, prefs.DecimationEnable},
-        {IdLights, prefs.ShowLights},
-    };
-    for (const auto& [id, checked] : checks) {
-        As<QCheckBox>(id)->setChecked(checked);
+    for (const auto& [id, member] : kChecks) {
+        As<QCheckBox>(id)->setChecked(prefs.*member);
     }
     As<QLineEdit>(IdXThreshold)->setText(QString::number(prefs.XDecimationThreshold));
     As<QLineEdit>(IdYThreshold)->setText(QString::number(prefs.YDecimationThreshold));
@@ -234,20 +244,13 @@ bool CPreferencesPage::Apply() {
     }
 
     prefs.ClipMode = As<QComboBox>(IdClipMode)->currentIndex();
-    prefs.ShowLabels = As<QCheckBox>(IdShowLabels)->isChecked();
-    prefs.ShowBoundingBox = As<QCheckBox>(IdShowBoundingBox)->isChecked();
-    prefs.ShowColorbar = As<QCheckBox>(IdShowColorbar)->isChecked();
-    prefs.AbsoluteZ = As<QCheckBox>(IdAbsoluteZ)->isChecked();
-    prefs.AbsoluteZOverlay = As<QCheckBox>(IdAbsoluteZOverlay)->isChecked();
-    prefs.UseChannelPalette = As<QCheckBox>(IdChannelPalette)->isChecked();
-    prefs.AutoScaleChannel = As<QCheckBox>(IdAutoScale)->isChecked();
-    prefs.ControlBar = As<QCheckBox>(IdControlBar)->isChecked();
-    prefs.ShowLights = As<QCheckBox>(IdLights)->isChecked();
+    for (const auto& [id, member] : kChecks) {
+        prefs.*member = As<QCheckBox>(id)->isChecked();
+    }
     prefs.ZAspectRatio = As<CUnitEdit>(IdAspectRatio)->GetValue();
     prefs.ZoomFactor = As<CUnitEdit>(IdZoom)->GetValue();
     prefs.SpecularFactor = As<CUnitEdit>(IdSpecular)->GetValue() / 100.0f;
     prefs.ExportFactor = As<QComboBox>(IdExportFactor)->currentIndex() + 1;
-    prefs.DecimationEnable = As<QCheckBox>(IdDecimate)->isChecked();
     prefs.XDecimationThreshold = thresholds[0];
     prefs.YDecimationThreshold = thresholds[1];
 

@@ -44,6 +44,10 @@ public:
     }
 
     bool GetBool(const char* name, bool fallback) { return GetInt(name, fallback ? 1 : 0) != 0; }
+    int Get(const char* name, int fallback) { return GetInt(name, fallback); }
+    bool Get(const char* name, bool fallback) { return GetBool(name, fallback); }
+    float Get(const char* name, float fallback) { return GetFloat(name, fallback); }
+    ColorRGBA Get(const char* name, ColorRGBA fallback) { return GetColor(name, fallback); }
 
     // A text value; an INI text with commas comes back as a list and is joined again.
     std::string GetText(const char* name, const std::string& fallback) {
@@ -72,6 +76,10 @@ public:
     }
     void SetFloat(const char* name, float value) { SetText(name, FormatPreferenceFloat(value)); }
     void SetColor(const char* name, ColorRGBA value) { SetText(name, FormatPreferenceColor(value)); }
+    void Set(const char* name, int value) { SetInt(name, value); }
+    void Set(const char* name, bool value) { SetBool(name, value); }
+    void Set(const char* name, float value) { SetFloat(name, value); }
+    void Set(const char* name, ColorRGBA value) { SetColor(name, value); }
 
 private:
     QSettings settings;
@@ -91,36 +99,17 @@ bool CProfileSettings::Load(ViewerPreferences& out) {
     if (SectionName().empty()) {
         return false;
     }
-    const ViewerPreferences& d = DefaultPreferences;
+    // A missing value takes the compiled-in default; the store's default table is a named one.
+    ViewerPreferences fallback = DefaultPreferences;
+    fallback.PaletteIndex = CColorTableHandler::FindByName("VioletOrangeYellow");
     SettingsSection s;
-    out.ClipMode = s.GetInt("ClipMode", d.ClipMode);
-    out.ControlBar = s.GetBool("ControlBar", d.ControlBar);
-    out.SpecularFactor = s.GetFloat("SpecularFactor", d.SpecularFactor);
-    out.ZoomFactor = s.GetFloat("ZoomFactor", d.ZoomFactor);
-    out.ZAspectRatio = s.GetFloat("ZAspectRatio", d.ZAspectRatio);
-    out.OrthoProjection = s.GetBool("OrthoProjection", d.OrthoProjection);
-    out.ShowLabels = s.GetBool("ShowLabels", d.ShowLabels);
-    out.ShowBoundingBox = s.GetBool("ShowBoundingBox", d.ShowBoundingBox);
-    out.ShowColorbar = s.GetBool("ShowColorbar", d.ShowColorbar);
-    out.ShowLights = s.GetBool("ShowLights", d.ShowLights);
-    out.UseChannelPalette = s.GetBool("UseChannelPalette", d.UseChannelPalette);
-    out.AutoScaleChannel = s.GetBool("AutoScaleChannel", d.AutoScaleChannel);
-    out.AbsoluteZ = s.GetBool("AbsoluteZ", d.AbsoluteZ);
-    out.AbsoluteZOverlay = s.GetBool("AbsoluteZOverlay", d.AbsoluteZOverlay);
-    out.ZAspect1To1 = s.GetBool("ZAspect1To1", d.ZAspect1To1);
-    out.Anaglyph = s.GetBool("Anaglyph", d.Anaglyph);
-    out.NegativePalette = s.GetBool("NegativePalette", d.NegativePalette);
-    out.InvertPalette = s.GetBool("InvertPalette", d.InvertPalette);
-    out.ExportFactor = s.GetInt("ExportFactor", d.ExportFactor);
-    out.DecimationEnable = s.GetBool("DecimationEnable", d.DecimationEnable);
-    out.XDecimationThreshold = s.GetInt("XDecimationThreshold", d.XDecimationThreshold);
-    out.YDecimationThreshold = s.GetInt("YDecimationThreshold", d.YDecimationThreshold);
-    out.BackColor = s.GetColor("BackColor", d.BackColor);
-    out.LightColor = s.GetColor("LightColor", d.LightColor);
-    out.OnscreenTextColor = s.GetColor("OnscreenTextColor", d.OnscreenTextColor);
-    out.NaNColor = s.GetColor("NaNColor", d.NaNColor);
+    ForEachPreference(
+        [&](const char* name, auto member, PreferenceStore store, PreferenceMerge, PreferenceRange) {
+            if (store == PreferenceStore::Stored) {
+                out.*member = s.Get(name, fallback.*member);
+            }
+        });
     out.NaNColor.a = 255;
-    out.PaletteIndex = s.GetInt("PaletteIndex", CColorTableHandler::FindByName("VioletOrangeYellow"));
     return true;
 }
 
@@ -129,32 +118,11 @@ bool CProfileSettings::Save(const ViewerPreferences& in) {
         return false;
     }
     SettingsSection s;
-    s.SetInt("ClipMode", in.ClipMode);
-    s.SetBool("ControlBar", in.ControlBar);
-    s.SetFloat("SpecularFactor", in.SpecularFactor);
-    s.SetFloat("ZoomFactor", in.ZoomFactor);
-    s.SetFloat("ZAspectRatio", in.ZAspectRatio);
-    s.SetBool("OrthoProjection", in.OrthoProjection);
-    s.SetBool("ShowLabels", in.ShowLabels);
-    s.SetBool("ShowBoundingBox", in.ShowBoundingBox);
-    s.SetBool("ShowColorbar", in.ShowColorbar);
-    s.SetBool("ShowLights", in.ShowLights);
-    s.SetBool("UseChannelPalette", in.UseChannelPalette);
-    s.SetBool("AutoScaleChannel", in.AutoScaleChannel);
-    s.SetBool("AbsoluteZ", in.AbsoluteZ);
-    s.SetBool("AbsoluteZOverlay", in.AbsoluteZOverlay);
-    s.SetBool("ZAspect1To1", in.ZAspect1To1);
-    s.SetBool("Anaglyph", in.Anaglyph);
-    s.SetBool("NegativePalette", in.NegativePalette);
-    s.SetBool("InvertPalette", in.InvertPalette);
-    s.SetInt("ExportFactor", in.ExportFactor);
-    s.SetBool("DecimationEnable", in.DecimationEnable);
-    s.SetInt("XDecimationThreshold", in.XDecimationThreshold);
-    s.SetInt("YDecimationThreshold", in.YDecimationThreshold);
-    s.SetColor("BackColor", in.BackColor);
-    s.SetColor("LightColor", in.LightColor);
-    s.SetColor("OnscreenTextColor", in.OnscreenTextColor);
-    s.SetColor("NaNColor", in.NaNColor);
-    s.SetInt("PaletteIndex", in.PaletteIndex);
+    ForEachPreference(
+        [&](const char* name, auto member, PreferenceStore store, PreferenceMerge, PreferenceRange) {
+            if (store == PreferenceStore::Stored) {
+                s.Set(name, in.*member);
+            }
+        });
     return true;
 }

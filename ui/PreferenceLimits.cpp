@@ -4,12 +4,27 @@
 
 #include <algorithm>
 
+namespace {
+
+int Low(PreferenceRange range) {
+    return static_cast<int>(range.low);
+}
+
+int High(PreferenceRange range) {
+    return static_cast<int>(range.high);
+}
+
+} // namespace
+
 int EffectiveClipMode(const ViewerPreferences& prefs) {
-    return prefs.ClipMode >= 0 && prefs.ClipMode <= 2 ? prefs.ClipMode : 0;
+    const PreferenceRange range = kPreferenceRanges.ClipMode;
+    return prefs.ClipMode >= Low(range) && prefs.ClipMode <= High(range) ? prefs.ClipMode
+                                                                         : DefaultPreferences.ClipMode;
 }
 
 int EffectiveExportFactor(const ViewerPreferences& prefs) {
-    return std::clamp(prefs.ExportFactor, 1, 4);
+    const PreferenceRange range = kPreferenceRanges.ExportFactor;
+    return std::clamp(prefs.ExportFactor, Low(range), High(range));
 }
 
 int EffectivePaletteIndex(const ViewerPreferences& prefs) {
@@ -20,8 +35,8 @@ int EffectivePaletteIndex(const ViewerPreferences& prefs) {
 }
 
 MeshGridSize DecimatedGridSize(const ViewerPreferences& prefs, int columns, int rows) {
-    const int xLimit = std::max(prefs.XDecimationThreshold, 2);
-    const int yLimit = std::max(prefs.YDecimationThreshold, 2);
+    const int xLimit = std::max(prefs.XDecimationThreshold, Low(kPreferenceRanges.XDecimationThreshold));
+    const int yLimit = std::max(prefs.YDecimationThreshold, Low(kPreferenceRanges.YDecimationThreshold));
     if (prefs.DecimationEnable && (columns > xLimit || rows > yLimit)) {
         return {std::min(columns, xLimit), std::min(rows, yLimit)};
     }

@@ -5,6 +5,7 @@
 #include "app/QV3DViewer/frame/CMainFrame.h"
 #include "app/QV3DViewer/frame/CQV3DViewerApp.h"
 #include "app/QV3DViewer/view/CQV3DViewerView.h"
+#include "tests/support/PreferenceFields.h"
 #include "ui/ViewerPreferences.h"
 
 #include "ViewerSession.h"
@@ -38,44 +39,7 @@ inline ibwgen::WaveSpec ThreeChannelSpec() {
     return waveSpec;
 }
 
-inline std::string Text(ColorRGBA c) {
-    return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + "," +
-           std::to_string(c.a);
-}
-
-// Every field of the record by name, as text.
-inline std::map<std::string, std::string> Fields(const ViewerPreferences& p) {
-    return {
-        {"ClipMode", std::to_string(p.ClipMode)},
-        {"SpecularEnabled", std::to_string(p.SpecularEnabled)},
-        {"SpecularFactor", std::to_string(p.SpecularFactor)},
-        {"ZAspectRatio", std::to_string(p.ZAspectRatio)},
-        {"ZoomFactor", std::to_string(p.ZoomFactor)},
-        {"OrthoProjection", std::to_string(p.OrthoProjection)},
-        {"ShowLabels", std::to_string(p.ShowLabels)},
-        {"ShowBoundingBox", std::to_string(p.ShowBoundingBox)},
-        {"ShowColorbar", std::to_string(p.ShowColorbar)},
-        {"ShowLights", std::to_string(p.ShowLights)},
-        {"UseChannelPalette", std::to_string(p.UseChannelPalette)},
-        {"AutoScaleChannel", std::to_string(p.AutoScaleChannel)},
-        {"ControlBar", std::to_string(p.ControlBar)},
-        {"AbsoluteZ", std::to_string(p.AbsoluteZ)},
-        {"AbsoluteZOverlay", std::to_string(p.AbsoluteZOverlay)},
-        {"ZAspect1To1", std::to_string(p.ZAspect1To1)},
-        {"Anaglyph", std::to_string(p.Anaglyph)},
-        {"PaletteIndex", std::to_string(p.PaletteIndex)},
-        {"NegativePalette", std::to_string(p.NegativePalette)},
-        {"InvertPalette", std::to_string(p.InvertPalette)},
-        {"ExportFactor", std::to_string(p.ExportFactor)},
-        {"DecimationEnable", std::to_string(p.DecimationEnable)},
-        {"XDecimationThreshold", std::to_string(p.XDecimationThreshold)},
-        {"YDecimationThreshold", std::to_string(p.YDecimationThreshold)},
-        {"BackColor", Text(p.BackColor)},
-        {"LightColor", Text(p.LightColor)},
-        {"OnscreenTextColor", Text(p.OnscreenTextColor)},
-        {"NaNColor", Text(p.NaNColor)},
-    };
-}
+using preftest::Fields;
 
 // Runs `answer` on the first modal window to appear while `run` runs.
 inline void WithModal(const std::function<void()>& run, const std::function<void(QWidget*)>& answer) {

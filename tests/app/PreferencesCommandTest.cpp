@@ -25,38 +25,12 @@ const std::set<std::string> kMerged = {
     "UseChannelPalette", "AutoScaleChannel", "ZAspectRatio", "SpecularFactor",    "ZoomFactor",  "AbsoluteZ",
     "AbsoluteZOverlay",  "BackColor",        "LightColor",   "OnscreenTextColor", "PaletteIndex"};
 
-// A record that differs from `p` in every field and survives the dialog unchanged: whole
-// percentages, colours with the alphas the dialog gives them.
+// A record that differs from `p` in every field and survives the dialog unchanged: the dialog
+// gives every colour but the NaN colour an alpha of 0.
 ViewerPreferences EveryFieldOtherThan(const ViewerPreferences& p) {
-    ViewerPreferences d = p;
-    d.ClipMode = (p.ClipMode + 1) % 3;
-    d.SpecularEnabled = !p.SpecularEnabled;
-    d.SpecularFactor = p.SpecularFactor == 0.25f ? 0.75f : 0.25f;
-    d.ZAspectRatio = p.ZAspectRatio == 2.5f ? 1.5f : 2.5f;
-    d.ZoomFactor = p.ZoomFactor == 1.25f ? 0.75f : 1.25f;
-    d.OrthoProjection = !p.OrthoProjection;
-    d.ShowLabels = !p.ShowLabels;
-    d.ShowBoundingBox = !p.ShowBoundingBox;
-    d.ShowColorbar = !p.ShowColorbar;
-    d.ShowLights = !p.ShowLights;
-    d.UseChannelPalette = !p.UseChannelPalette;
-    d.AutoScaleChannel = !p.AutoScaleChannel;
-    d.ControlBar = !p.ControlBar;
-    d.AbsoluteZ = !p.AbsoluteZ;
-    d.AbsoluteZOverlay = !p.AbsoluteZOverlay;
-    d.ZAspect1To1 = !p.ZAspect1To1;
-    d.Anaglyph = !p.Anaglyph;
-    d.PaletteIndex = (p.PaletteIndex + 7) % 79;
-    d.NegativePalette = !p.NegativePalette;
-    d.InvertPalette = !p.InvertPalette;
-    d.ExportFactor = p.ExportFactor % 4 + 1;
-    d.DecimationEnable = !p.DecimationEnable;
-    d.XDecimationThreshold = p.XDecimationThreshold + 16;
-    d.YDecimationThreshold = p.YDecimationThreshold + 32;
-    d.BackColor = {12, 34, 56, 0};
-    d.LightColor = {200, 100, 50, 0};
-    d.OnscreenTextColor = {1, 2, 3, 0};
-    d.NaNColor = {90, 80, 70, 255};
+    ViewerPreferences d = preftest::EveryFieldOtherThan(p);
+    d.BackColor.a = d.LightColor.a = d.OnscreenTextColor.a = 0;
+    d.NaNColor.a = 255;
     return d;
 }
 
@@ -119,9 +93,9 @@ TEST_F(PreferencesCommand, OkSavesTheDialogRecordAndMergesOnlyTheListedFields) {
     // The bar shows the new colours and the specular factor the view now uses.
     const CViewControls& bar = *Frame().ViewControls();
     EXPECT_EQ(static_cast<CColorButton*>(bar.Control(CViewControls::IdBackColor))->GetColour(),
-              MakeColorRef(12, 34, 56));
+              MakeColorRef(dialog.BackColor.r, dialog.BackColor.g, dialog.BackColor.b));
     EXPECT_EQ(static_cast<CColorButton*>(bar.Control(CViewControls::IdLightColor))->GetColour(),
-              MakeColorRef(200, 100, 50));
+              MakeColorRef(dialog.LightColor.r, dialog.LightColor.g, dialog.LightColor.b));
     EXPECT_FLOAT_EQ(static_cast<CUnitEdit*>(bar.Control(CViewControls::IdSpecularFactor))->GetValue(),
                     dialog.SpecularFactor * 100);
 }
