@@ -6,6 +6,7 @@
 #include "app/QV3DViewer/view/CQV3DViewerView.h"
 #include "app/QV3DViewer/view/CViewWindow.h"
 #include "render/HeadlessPlatform.h"
+#include "render/RenderSurfaceFormat.h"
 
 #include <QSurfaceFormat>
 
@@ -46,16 +47,7 @@ bool WindowSystemAnswers() {
 } // namespace
 
 int main(int argc, char** argv) {
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setRedBufferSize(8);
-    format.setGreenBufferSize(8);
-    format.setBlueBufferSize(8);
-    format.setDepthBufferSize(24);
-    format.setStencilBufferSize(1);
-    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
-    QSurfaceFormat::setDefaultFormat(format);
+    QSurfaceFormat::setDefaultFormat(RenderSurfaceFormat(true));
 
     QStringList raw;
     for (int i = 0; i < argc; ++i) {

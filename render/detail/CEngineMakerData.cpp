@@ -1,7 +1,7 @@
 // The master context is made once and kept until exit, even when no context uses it.
 #include "CEngineMakerData.h"
 
-#include "GlSurfaceFormat.h"
+#include "render/RenderSurfaceFormat.h"
 
 #include <QGuiApplication>
 #include <QOffscreenSurface>

@@ -8,7 +8,7 @@
 #include "CEglGlContext.h"
 #include "CEngineMakerData.h"
 #include "CQtGlContext.h"
-#include "GlSurfaceFormat.h"
+#include "render/RenderSurfaceFormat.h"
 
 #include <QGuiApplication>
 #include <QOffscreenSurface>

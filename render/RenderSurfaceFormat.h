@@ -1,4 +1,5 @@
-// The surface format of every render context.
+// The surface format of every render context, and the default format the program sets in main
+// before any window exists.
 #pragma once
 
 #include <QSurfaceFormat>

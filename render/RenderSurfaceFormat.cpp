@@ -1,5 +1,5 @@
 // Fixed-function rendering needs the compatibility profile.
-#include "GlSurfaceFormat.h"
+#include "render/RenderSurfaceFormat.h"
 
 QSurfaceFormat RenderSurfaceFormat(bool doubleBuffer) {
     QSurfaceFormat format;
