@@ -24,6 +24,13 @@ CMeshComposite::~CMeshComposite() {
 }
 
 void CMeshComposite::OnNotify(const ObjectEvent& event) {
+    // A destroyed mesh leaves the list: a new mesh at its address was never added here.
+    if (event.Type == BlockType::Mesh && event.Code == ObjectEventCode::Destroyed) {
+        const auto gone = [&](CMeshObject* mesh) { return static_cast<CBlockObject*>(mesh) == event.Sender; };
+        if (std::erase_if(meshes, gone) != 0)
+            changed = true;
+        return;
+    }
     if (event.Type != BlockType::ColorTable || event.Code != ObjectEventCode::Changed)
         return;
     CColorBarObject* bar = ColorBar();

@@ -52,17 +52,24 @@ void CMeshObject::OnNotify(const ObjectEvent& event) {
             table = nullptr;
         break;
     }
+    // A destroyed object's address may come back as an unrelated object: every link to it goes.
     case BlockType::Context:
         if (gone && static_cast<CBlockObject*>(builtContext) == event.Sender) {
             ReleaseGpuBuffers();
             builtContext = nullptr;
             ++changeCount;
         }
+        if (gone && static_cast<CBlockObject*>(lastContext) == event.Sender)
+            lastContext = nullptr;
         break;
     case BlockType::Mesh:
         if ((gone || event.Code == ObjectEventCode::Changed) && overlay != nullptr &&
             static_cast<CBlockObject*>(overlay) == event.Sender)
             ++changeCount;
+        if (gone && static_cast<CBlockObject*>(overlay) == event.Sender) {
+            overlay = nullptr;
+            overlaySeen = -1;
+        }
         break;
     default:
         break;
@@ -284,6 +291,7 @@ void CMeshObject::Draw(CContextObject* context) {
     const CMeshObject* source = ValidOverlay();
     overlaySeen = source != nullptr ? source->changeCount : -1;
     lastContext = context;
+    drawnOnce = true;
     changed = false;
 }
 

@@ -82,6 +82,7 @@ private:
     bool changed = false;
     CContextObject* builtContext = nullptr;
     CContextObject* lastContext = nullptr;
+    bool drawnOnce = false; // the exports need the record a draw completes
     bool buffersSupported = false;
     bool buffersInUse = false;
     std::unique_ptr<CVideoMemoryMeshData> gpu;

@@ -10,9 +10,9 @@
 
 bool CMeshObject::ExportArrays(const std::string& path, ExportBuffer& positions, ExportBuffer& colors,
                                std::string* error) {
-    const char* refusal = path.empty()             ? "no file name"
-                          : lastContext == nullptr ? "the surface has not been drawn yet"
-                                                   : nullptr;
+    const char* refusal = path.empty() ? "no file name"
+                          : !drawnOnce ? "the surface has not been drawn yet"
+                                       : nullptr;
     if (refusal != nullptr) {
         if (error != nullptr)
             *error = refusal;

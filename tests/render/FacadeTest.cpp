@@ -85,6 +85,55 @@ TEST_F(FacadeTest, ReleasedMeshInSceneIsSkippedAndSharedSceneSurvivesItsBorrower
     EXPECT_EQ(frame.At(32, 32).b, 64);
 }
 
+// Makes 9 x 9 meshes of height `value` until one takes the address of `released`; null when the
+// allocator never gives it back.
+RenderHandle MeshAtTheAddressOf(RenderHandle released, float value,
+                                const std::function<RenderHandle(float)>& make) {
+    for (int i = 0; i < 64; ++i) {
+        if (RenderHandle mesh = make(value); mesh == released) {
+            return mesh;
+        }
+    }
+    return nullptr;
+}
+
+// A released object leaves every link and list that named it: a mesh later made at the same
+// address is neither coloured through the old overlay link nor drawn by a scene it was never
+// added to.
+TEST_F(FacadeTest, AReleasedMeshIsForgottenEvenWhenANewOneTakesItsAddress) {
+    const auto make = [this](float value) { return MakeMesh(9, 9, std::vector<float>(81, value)); };
+    RenderHandle surface = make(0.0f);
+    RenderHandle overlay = make(1.0f);
+    ASSERT_TRUE(facade.SetOverlayMesh(surface, overlay));
+    ASSERT_TRUE(facade.AddMeshToScene(context, surface));
+    LookFromAbove(context);
+    EXPECT_EQ(Render(context, 64, 64).At(32, 32).r, 255) << "coloured by the white overlay";
+
+    ASSERT_TRUE(facade.ReleaseMesh(overlay));
+    RenderHandle reborn = MeshAtTheAddressOf(overlay, 1.0f, make);
+    if (reborn == nullptr) {
+        GTEST_SKIP() << "the allocator gave no mesh the released address";
+    }
+    MeshParams before;
+    ASSERT_TRUE(facade.GetMeshParams(reborn, before));
+    MeshParams params;
+    ASSERT_TRUE(facade.GetMeshParams(surface, params));
+    params.NaNColor = ColorRGBA{255, 0, 0, 255};
+    ASSERT_TRUE(facade.SetMeshParams(surface, params));
+    MeshParams after;
+    ASSERT_TRUE(facade.GetMeshParams(reborn, after));
+    EXPECT_EQ(after.NaNColor, before.NaNColor) << "the surface's NaN colour reached the new mesh";
+    EXPECT_EQ(Render(context, 64, 64).At(32, 32).r, 0) << "the surface's own black, not the new mesh's white";
+
+    ASSERT_TRUE(facade.ReleaseMesh(surface));
+    if (MeshAtTheAddressOf(surface, 1.0f, make) == nullptr) {
+        GTEST_SKIP() << "the allocator gave no mesh the released address";
+    }
+    const Rgb c = Render(context, 64, 64).At(32, 32);
+    EXPECT_EQ(c.r, 0) << "the scene draws nothing";
+    EXPECT_EQ(c.b, 64);
+}
+
 TEST_F(FacadeTest, OnlyTheFirstMeshOfASceneIsDrawn) {
     RenderHandle white = MakeMesh(5, 5, std::vector<float>(25, 1.0f));
     RenderHandle black = MakeMesh(5, 5, std::vector<float>(25, 0.0f));
