@@ -2,7 +2,7 @@
 
 #include "shellext/win/CStreamByteSource.h"
 #include "shellext/win/Module.h"
-#include "shellext/win/PropertyPage.h"
+#include "shellext/win/PropertyPageState.h"
 
 #include "shellext/CFileByteSource.h"
 #include "shellext/LoadShellNote.h"
