@@ -4,6 +4,7 @@
 #include "CDrawEngineGeneric.h"
 
 #include "DrawText.h"
+#include "GlErrorCheck.h"
 
 #include "CContextObject.h"
 #include "CMeshComposite.h"
@@ -20,12 +21,14 @@ bool CDrawEngineGeneric::DrawFrame() {
     if (context == nullptr)
         return false;
     const ViewState state = context->GetViewState();
+    CheckFrameGlError("the frame's set-up");
     if (state.Anaglyph)
         DrawAnaglyphFrame(state);
     else
         DrawMonoFrame(state);
     if (state.TextFlags != 0)
         DrawOnscreenText(state);
+    CheckFrameGlError("the on-screen text");
     return true;
 }
 
@@ -39,10 +42,12 @@ void CDrawEngineGeneric::DrawScene(const ViewState& state) {
     scene->Draw(context);
     if (state.ShowLights)
         DisableLighting();
+    CheckFrameGlError("the surface, its axes and the lights");
     if (state.ShowColorbar) {
         glPushMatrix();
         scene->DrawColorBar(context);
         glPopMatrix();
+        CheckFrameGlError("the colour bar");
     }
 }
 

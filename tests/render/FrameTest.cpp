@@ -3,6 +3,9 @@
 #include "GlFixture.h"
 
 #include "CMeshObject.h"
+#include "GlErrorCheck.h"
+
+#include <GL/gl.h>
 
 #include <QWindow>
 
@@ -210,4 +213,25 @@ TEST_F(FrameTest, WindowContextUsesBufferObjectsAndMemoryContextDoesNot) {
     for (const int x : {60, 96, 128, 200})
         EXPECT_NEAR(memory.At(x, kSize / 2).r, frame.At(x, kSize / 2).r, 1) << x;
     EXPECT_TRUE(facade.ReleaseContext(windowContext));
+}
+
+// Every kind of frame (mono and anaglyph, lit, with colour bar, axes and on-screen text)
+// leaves no GL error behind; a provoked error is named with its place.
+TEST_F(FrameTest, FramesLeaveNoGlErrorAndAnErrorIsNamedWithItsPlace) {
+    RenderHandle mesh = MakeMesh(33, 33, Ramp(33, false));
+    ASSERT_TRUE(facade.AddMeshToScene(context, mesh));
+    ViewState s;
+    ASSERT_TRUE(facade.GetViewState(context, s));
+    s.ShowLights = true;
+    s.ShowColorbar = true;
+    s.TextFlags = 0x1F;
+    for (const bool anaglyph : {false, true}) {
+        s.Anaglyph = anaglyph;
+        ASSERT_TRUE(facade.SetViewState(context, s));
+        Render(context, 128, 96);
+        EXPECT_EQ(TakeGlError("the frame"), "") << (anaglyph ? "anaglyph" : "mono");
+    }
+    glEnable(0xFFFF);
+    EXPECT_EQ(TakeGlError("the test's call"), "GL error 0x0500 (invalid enumerant) after the test's call");
+    EXPECT_EQ(TakeGlError("the test's call"), "");
 }
