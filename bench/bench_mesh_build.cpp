@@ -94,7 +94,7 @@ int main() {
         const std::string grid = std::to_string(n) + "^2";
         PrintBenchRow("mesh build ns/point, " + grid, build * 1e9 / points, "ns", "<=", 15, "");
         PrintBenchRow("mesh build vs bare write pass, " + grid, build / plain, "x", "<=", 3,
-                      std::to_string(static_cast<int>(plain * 1e9 / points + 0.5)) + " ns/point bare");
+                      std::to_string(std::lround(plain * 1e9 / points)) + " ns/point bare");
     }
     return 0;
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # toolchain and test frameworks
-  build-essential cmake ninja-build clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
+  build-essential cmake ninja-build clang clang-tidy libclang-rt-14-dev googletest libgtest-dev libgmock-dev
   libbenchmark-dev pkg-config python3
   # viewer: Qt 6 Widgets, OpenGL, GLU, GLEW, EGL, FreeType, fontconfig, Boost headers
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libqt6openglwidgets6 qt6-image-formats-plugins

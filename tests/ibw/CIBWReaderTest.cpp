@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
+#include <bit>
+#include <cstdint>
 
 namespace {
 
@@ -122,7 +124,10 @@ TEST(CIBWReader, BytesInMemoryOpenAsTheFileDoes) {
             const CIBWChannel* b = fromMemory.GetChannel(k);
             EXPECT_EQ(a->name, b->name);
             EXPECT_EQ(a->zUnit, b->zUnit);
-            EXPECT_EQ(std::memcmp(a->data, b->data, sizeof(float) * 32768), 0);
+            // Bit for bit, NaNs included.
+            EXPECT_TRUE(std::equal(a->data, a->data + 32768, b->data, [](float x, float y) {
+                return std::bit_cast<std::uint32_t>(x) == std::bit_cast<std::uint32_t>(y);
+            }));
         }
         EXPECT_EQ(fromMemory.GetNoteValue("Display Range 2"), "40");
     }

@@ -35,13 +35,9 @@ inline constexpr const char* kLatinNote[] = {"ForceDist: 3e-07", "ForceDistSign:
                                              "NumPtsPerWave: 300"};
 inline constexpr const char* kTwinNote[] = {"ForceDist: 9e-07", "ForceDistSign: 0", "IsTriggered: 0",
                                             "NumPtsPerWave: 900"};
-inline constexpr const char* kCyrillicNote[] = {"ScanSize: 4e-05",
-                                                "ScanDown: 1",
-                                                "ImagingMode: 1",
-                                                "ScanPoints: 128",
-                                                "Operator: M\xFCller",
-                                                "Stage: 25\xB0"
-                                                "C, 5 \xB5m"};
+inline constexpr const char* kCyrillicNote[] = {
+    "ScanSize: 4e-05", "ScanDown: 1",         "ImagingMode: 1",
+    "ScanPoints: 128", "Operator: M\xFCller", "Stage: 25\260C, 5 \265m"}; // octal: 0xB0, 0xB5
 inline constexpr const char* kCyrillicChannels[] = {"H\xF6he", "Phase"};
 
 // Files that once made calls cost without bound (tools/shellfixtures).
