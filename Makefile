@@ -42,10 +42,11 @@ test-asan: deps
 	        --repeat until-pass:2
 
 # The checks of .clang-tidy over our own sources in the normal build's compile commands (the
-# cross-built DLL's sources are not among them); any finding fails.
-TIDY_SOURCES = $(CURDIR)/(app|base|bench|ibw|render|shellext|tests|tools|ui)/
+# cross-built DLL's sources are not among them); any finding fails. TIDY_DIRS narrows it: CI checks
+# what ships, since the tests and benchmarks, a third of the files, take half of the time.
+TIDY_DIRS ?= app|base|bench|ibw|render|shellext|tests|tools|ui
 tidy: build
-	run-clang-tidy -p $(BUILD) -j $$(nproc) -quiet -extra-arg=-Wno-unknown-warning-option '$(TIDY_SOURCES)'
+	run-clang-tidy -p $(BUILD) -j $$(nproc) -quiet -extra-arg=-Wno-unknown-warning-option '$(CURDIR)/($(TIDY_DIRS))/'
 
 # The Debian package of the normal build: $(BUILD)/vistrel-light_VERSION_ARCH.deb, its Depends
 # from dpkg-shlibdeps.

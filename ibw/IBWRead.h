@@ -16,7 +16,8 @@
 #include <vector>
 
 struct IBWFreeDeleter {
-    void operator()(void* p) const { std::free(p); }
+    // The one place that gives the malloc'ed data back: its owner is the unique_ptr below.
+    void operator()(void* p) const { std::free(p); } // NOLINT(cppcoreguidelines-owning-memory)
 };
 // Wave data as read: malloc'ed so that large waves are not zero-filled before the read.
 using IBWBuffer = std::unique_ptr<unsigned char, IBWFreeDeleter>;
