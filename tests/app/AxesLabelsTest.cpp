@@ -66,9 +66,11 @@ TEST(AxesLabels, ZTicksFollowTheVerticalScale) {
     }
 }
 
-TEST(AxesLabels, EmptyZUnitTakesTheXUnit) {
-    const AxesLabels labels = ComputeAxesLabels(Channel(1e-05, 1e-05, ""), 3e-9f, 0.0f, 1.0f / 3.0f);
-    EXPECT_EQ(labels.zUnit, "nm");
+TEST(AxesLabels, EmptyZUnitStaysEmptyAndUnscaled) {
+    // A photon count of 0 to 310: neither metres nor a prefix.
+    const AxesLabels labels = ComputeAxesLabels(Channel(1e-05, 1e-05, ""), 310.0f, 0.0f, 1.0f);
+    EXPECT_EQ(labels.zUnit, "");
+    EXPECT_FLOAT_EQ(labels.zLabelRange, 310.0f);
 }
 
 TEST(AxesLabels, DegenerateExtentsGiveNoTicksInsteadOfInfiniteSteps) {

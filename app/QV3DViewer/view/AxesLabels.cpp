@@ -34,7 +34,8 @@ std::string PrefixedUnit(const std::string& unit, int exponent) {
 
 AxesLabels ComputeAxesLabels(const CIBWChannel& channel, float zRange, float zOffset, float zScale) {
     AxesLabels labels;
-    const std::string zUnit = channel.zUnit.empty() ? channel.xUnit : channel.zUnit;
+    // An empty z unit (a count) stays empty: a length unit would mislabel it.
+    const std::string& zUnit = channel.zUnit;
 
     int ex = 1;
     float x = FormatWithSiPrefix(static_cast<float>(channel.xExtent), channel.xUnit, labels.xUnit, ex, false);
