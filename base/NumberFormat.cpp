@@ -17,9 +17,15 @@ std::string FormatForDecimals(int n) {
 }
 
 std::string FormatDecimals(double value, int decimals) {
-    const int precision = decimals < 0 ? 2 : std::min(decimals, 60);
-    // The largest double has 309 digits before the point.
     char text[400];
+    // Beyond ten digits before the point (values past the last prefix) the digits a float does
+    // not hold would fill the view: four significant ones and a power of ten instead.
+    if (std::fabs(value) >= 1e10 && std::isfinite(value)) {
+        const std::to_chars_result end =
+            std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 3);
+        return std::string(text, end.ptr);
+    }
+    const int precision = decimals < 0 ? 2 : std::min(decimals, 60);
     const std::to_chars_result end =
         std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, precision);
     return std::string(text, end.ptr);

@@ -14,7 +14,8 @@ struct TickStep {
 std::string FormatForDecimals(int n);
 
 // The text FormatForDecimals(decimals) makes of value, always with a point: Qt puts the process
-// in the user's locale, where printf may write a decimal comma. Decimals beyond 60 are cut there.
+// in the user's locale, where printf may write a decimal comma. Decimals beyond 60 are cut there;
+// magnitudes of 1e10 and more are written as "%.3e" writes them.
 std::string FormatDecimals(double value, int decimals);
 
 // Decimals (0..3) that show x exactly in single precision; 2 when none does.

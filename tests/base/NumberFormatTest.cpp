@@ -25,14 +25,17 @@ TEST(NumberFormat, FormatForDecimals) {
 
 // Qt sets the process locale from the environment; on-screen numbers must keep their point.
 TEST(NumberFormat, FormatDecimalsWritesWhatTheFormatWritesWithAPoint) {
-    const std::pair<double, int> cases[] = {{4.0, 2},    {2.5, 1},   {-0.25, -1},   {1234.5, 0},
-                                            {0.125, 2},  {-0.0, 1},  {1e20, 0},     {7.5, 12},
-                                            {3.4e38, 0}, {-1e-9, 3}, {0.0004999, 3}};
+    const std::pair<double, int> cases[] = {{4.0, 2},   {2.5, 1},      {-0.25, -1},       {1234.5, 0},
+                                            {0.125, 2}, {-0.0, 1},     {9999999999.0, 0}, {7.5, 12},
+                                            {-1e-9, 3}, {0.0004999, 3}};
     for (const auto& [value, decimals] : cases) {
         char expected[512];
         std::snprintf(expected, sizeof expected, FormatForDecimals(decimals).c_str(), value);
         EXPECT_EQ(FormatDecimals(value, decimals), expected) << value << " " << decimals;
     }
+    // Past the last prefix a float's value would print as 21 digits of noise.
+    EXPECT_EQ(FormatDecimals(3.4028235e20, 0), "3.403e+20");
+    EXPECT_EQ(FormatDecimals(-1e10, 2), "-1.000e+10");
     const std::string previous = std::setlocale(LC_ALL, nullptr);
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
         GTEST_SKIP() << "no de_DE.UTF-8 locale (scripts/install-deps.sh generates it)";
