@@ -1,6 +1,7 @@
 #include "base/NumberFormat.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -13,6 +14,21 @@ std::string FormatForDecimals(int n) {
         return "%0.f";
     }
     return "%0.0" + std::to_string(n) + "f";
+}
+
+std::string FormatDecimals(double value, int decimals) {
+    char text[400];
+    // Beyond ten digits before the point (values past the last prefix) the digits a float does
+    // not hold would fill the view: four significant ones and a power of ten instead.
+    if (std::fabs(value) >= 1e10 && std::isfinite(value)) {
+        const std::to_chars_result end =
+            std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 3);
+        return std::string(text, end.ptr);
+    }
+    const int precision = decimals < 0 ? 2 : std::min(decimals, 60);
+    const std::to_chars_result end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, precision);
+    return std::string(text, end.ptr);
 }
 
 int DecimalsNeeded(float x) {
@@ -110,7 +126,8 @@ float FormatWithSiPrefix(float value, const std::string& unit, std::string& outU
                          bool useGivenExponent) {
     const float sign = value < 0 ? -1.0f : 1.0f;
     const float m = std::fabs(value);
-    if (m < 1e-12f || std::isnan(value)) {
+    // Below a thousandth of atto there is no prefix left to show the value with.
+    if (m < 1e-21f || std::isnan(value)) {
         outUnit = unit;
         exponent = 1;
         return 0;
@@ -132,6 +149,12 @@ float FormatWithSiPrefix(float value, const std::string& unit, std::string& outU
     if (!useGivenExponent && d < 1) {
         k -= 3;
         d *= 1000;
+    }
+    // Beyond the prefixes a scaled value would lose its unit's meaning: the last prefix carries a
+    // value outside 1 to 1000 instead.
+    if (!useGivenExponent && (k < -18 || k > 18)) {
+        k = std::clamp(k, -18, 18);
+        d = m / PowerOfTen(k);
     }
     outUnit = Prefix(k) + unit;
     if (!useGivenExponent) {

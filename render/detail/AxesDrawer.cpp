@@ -14,7 +14,11 @@ void SetLabelColor(const ViewState& view, const AxesOptions& options) {
 }
 
 void DrawAxes(const ViewState& view, const AxesOptions& options, const MeshParams& params) {
-    const AxesLayout layout = ComputeAxesLayout(options, params);
+    AxesEye eye;
+    glGetFloatv(GL_MODELVIEW_MATRIX, eye.modelView.data());
+    eye.rotate = view.Rotate;
+    eye.perspective = view.Projection != 1;
+    const AxesLayout layout = ComputeAxesLayout(options, params, &eye);
     glPushAttrib(GL_ENABLE_BIT | GL_LIGHTING_BIT | GL_CURRENT_BIT);
     glDisable(GL_LIGHT0);
     glDisable(GL_COLOR_MATERIAL);
@@ -40,7 +44,8 @@ void DrawAxes(const ViewState& view, const AxesOptions& options, const MeshParam
         glTranslatef(label.position.x, label.position.y, label.position.z);
         glRotatef(-view.Rotate, 0, 0, 1);
         glRotatef(view.Pitch, 1, 0, 0);
-        glScalef(options.LabelScale, options.LabelScale, options.LabelScale);
+        const float scale = options.LabelScale * label.scale;
+        glScalef(scale, scale, scale);
         DrawLabel(1, "%s", label.text.c_str());
         glPopMatrix();
     }

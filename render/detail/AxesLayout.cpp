@@ -4,9 +4,9 @@
 #include "base/NumberFormat.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <numbers>
+#include <utility>
 
 namespace {
 
@@ -39,6 +39,50 @@ AxisPoint TickPoint(const Axis& axis, int i) {
     return Add(axis.tick0, Scale(axis.stride, static_cast<float>(i)));
 }
 
+AxisPoint TurnAboutZ(AxisPoint p, float degrees) {
+    const double r = degrees * std::numbers::pi / 180;
+    const auto c = static_cast<float>(std::cos(r));
+    const auto s = static_cast<float>(std::sin(r));
+    return {c * p.x - s * p.y, s * p.x + c * p.y, p.z};
+}
+
+// A model point in the eye's frame; the eye looks down its -z.
+AxisPoint ToEye(const std::array<float, 16>& m, AxisPoint p) {
+    return {m[0] * p.x + m[4] * p.y + m[8] * p.z + m[12], m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13],
+            m[2] * p.x + m[6] * p.y + m[10] * p.z + m[14]};
+}
+
+// The inverse of ToEye for a model-view matrix without scaling (a camera, a pan and turns).
+AxisPoint FromEye(const std::array<float, 16>& m, AxisPoint e) {
+    const AxisPoint d{e.x - m[12], e.y - m[13], e.z - m[14]};
+    return {m[0] * d.x + m[1] * d.y + m[2] * d.z, m[4] * d.x + m[5] * d.y + m[6] * d.z,
+            m[8] * d.x + m[9] * d.y + m[10] * d.z};
+}
+
+// A z label beside its tick as the viewer sees it at rotation 0. In perspective the label keeps
+// that view's offset from its tick on screen and its size there, however near the tick now is.
+AxisLabel StandingLabel(AxisPoint tick, AxisPoint outward, const AxesEye& eye, std::string text) {
+    if (!eye.perspective) {
+        return {Add(tick, TurnAboutZ(outward, -eye.rotate)), std::move(text), 1};
+    }
+    // The model-view matrix ends with the turn about z: undoing it shows the view at rotation 0.
+    const std::array<float, 16>& m = eye.modelView;
+    const AxisPoint turned = TurnAboutZ(outward, -eye.rotate);
+    const AxisPoint tickAtZero = TurnAboutZ(tick, -eye.rotate);
+    const AxisPoint t0 = ToEye(m, tickAtZero);
+    const AxisPoint l0 = ToEye(m, Add(tickAtZero, turned));
+    const AxisPoint t = ToEye(m, tick);
+    if (!(t0.z < 0 && l0.z < 0 && t.z < 0)) {
+        return {Add(tick, turned), std::move(text), 1};
+    }
+    // Screen places are x and y over the depth -z.
+    const float scale = t.z / t0.z;
+    const float depth = -l0.z * scale;
+    const float sx = t.x / -t.z + (l0.x / -l0.z - t0.x / -t0.z);
+    const float sy = t.y / -t.z + (l0.y / -l0.z - t0.y / -t0.z);
+    return {FromEye(m, {sx * depth, sy * depth, -depth}), std::move(text), scale};
+}
+
 } // namespace
 
 std::string AxisUnitText(const char (&unit)[8]) {
@@ -46,13 +90,10 @@ std::string AxisUnitText(const char (&unit)[8]) {
 }
 
 std::string AxisLabelText(float value, int decimals, bool last, const std::string& unit) {
-    std::string format = FormatForDecimals(decimals);
-    char text[256];
+    std::string text = FormatDecimals(value, decimals);
     if (last) {
-        format += " %s";
-        std::snprintf(text, sizeof text, format.c_str(), static_cast<double>(value), unit.c_str());
-    } else {
-        std::snprintf(text, sizeof text, format.c_str(), static_cast<double>(value));
+        text += ' ';
+        text += unit;
     }
     return text;
 }
@@ -62,7 +103,7 @@ ColorRGBA AutomaticLabelColor(ColorRGBA back) {
     return weight < 2064 ? ColorRGBA{255, 255, 255, 255} : ColorRGBA{0, 0, 0, 255};
 }
 
-AxesLayout ComputeAxesLayout(const AxesOptions& options, const MeshParams& params) {
+AxesLayout ComputeAxesLayout(const AxesOptions& options, const MeshParams& params, const AxesEye* eye) {
     const float e = params.XExtent != 0 ? params.YExtent / params.XExtent * params.Aspect : 0.0f;
     const float h = 10.0f * params.ZScale;
     const float zTurn = static_cast<float>(std::numbers::sqrt2 / 2);
@@ -111,12 +152,17 @@ AxesLayout ComputeAxesLayout(const AxesOptions& options, const MeshParams& param
     }
 
     const auto addLabels = [&](const Axis& axis, float valueStep, int decimals, const std::string& unit,
-                               bool withOpposite, float valueOffset, bool skipFoot) {
+                               bool withOpposite, float valueOffset, bool skipFoot, const AxesEye* standing) {
         for (int i = skipFoot ? 1 : 0; i < axis.count; ++i) {
-            const std::string text = AxisLabelText(valueOffset + static_cast<float>(i) * valueStep, decimals,
-                                                   i == axis.count - 1, unit);
+            std::string text = AxisLabelText(valueOffset + static_cast<float>(i) * valueStep, decimals,
+                                             i == axis.count - 1, unit);
             const AxisPoint tick = TickPoint(axis, i);
-            layout.labels.push_back({Add(tick, Scale(axis.dir, -kAxisLabelDistance)), text});
+            const AxisPoint outward = Scale(axis.dir, -kAxisLabelDistance);
+            if (standing != nullptr) {
+                layout.labels.push_back(StandingLabel(tick, outward, *standing, std::move(text)));
+                continue;
+            }
+            layout.labels.push_back({Add(tick, outward), text});
             if (withOpposite) {
                 layout.labels.push_back(
                     {Add(Add(tick, axis.opposite), Scale(axis.dir, kAxisLabelDistance)), text});
@@ -125,16 +171,17 @@ AxesLayout ComputeAxesLayout(const AxesOptions& options, const MeshParams& param
     };
     if (options.Flags & AxesXLabels) {
         addLabels(x, options.XTickStep * params.XExtent, options.XDecimals, AxisUnitText(options.XUnitText),
-                  opposite, 0.0f, false);
+                  opposite, 0.0f, false, nullptr);
     }
     if (options.Flags & AxesYLabels) {
         addLabels(y, options.YTickStep * params.YExtent, options.YDecimals, AxisUnitText(options.YUnitText),
-                  opposite, 0.0f, false);
+                  opposite, 0.0f, false, nullptr);
     }
     if (options.Flags & AxesZLabels) {
         const bool absolute = options.ZOptions & kAxesAbsoluteZ;
         addLabels(z, options.ZTickStep * options.ZLabelRange, options.ZDecimals,
-                  AxisUnitText(options.ZUnitText), false, absolute ? options.ZLabelOffset : 0.0f, !absolute);
+                  AxisUnitText(options.ZUnitText), false, absolute ? options.ZLabelOffset : 0.0f, !absolute,
+                  eye);
     }
     return layout;
 }

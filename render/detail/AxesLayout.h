@@ -24,6 +24,7 @@ struct AxisSegment {
 struct AxisLabel {
     AxisPoint position;
     std::string text; // Windows-1252 bytes
+    float scale = 1;  // on top of the record's LabelScale
 };
 
 struct AxesLayout {
@@ -35,7 +36,19 @@ struct AxesLayout {
 inline constexpr float kAxisTickLength = 0.25f;
 inline constexpr float kAxisLabelDistance = 0.875f; // 3.5 tick lengths outside the edge
 
-AxesLayout ComputeAxesLayout(const AxesOptions& options, const MeshParams& params);
+// How the model is seen when the axes are drawn: the model-view matrix (column-major, as GL
+// returns it), the view's rotation about z (the last turn of that matrix) and the projection.
+struct AxesEye {
+    std::array<float, 16> modelView{};
+    float rotate = 0;
+    bool perspective = true;
+};
+
+// With an eye, the z labels keep the place beside their ticks and the size on screen they have at
+// rotation 0, where the z axis stands at the back: turned towards the front, its corner comes
+// close to the camera, which would enlarge the labels and push them away from the ticks.
+AxesLayout ComputeAxesLayout(const AxesOptions& options, const MeshParams& params,
+                             const AxesEye* eye = nullptr);
 
 // A unit text of at most 8 bytes; the stored field need not be NUL-terminated.
 std::string AxisUnitText(const char (&unit)[8]);

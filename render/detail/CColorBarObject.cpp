@@ -26,6 +26,12 @@ void CColorBarObject::SetTickCount(int count) {
     ticks = std::clamp(count, 2, 15);
 }
 
+void CColorBarObject::UseTable(const CColorTableObject* table) {
+    if (table != shownTable)
+        DeleteTexture();
+    shownTable = table;
+}
+
 void CColorBarObject::DeleteTexture() {
     if (texture != 0)
         glDeleteTextures(1, &texture);

@@ -3,6 +3,8 @@
 
 #include "CBlockObject.h"
 
+class CColorTableObject;
+
 class CColorBarObject : public CBlockObject {
 public:
     CColorBarObject();
@@ -19,8 +21,12 @@ public:
     void DeleteTexture();
     // The texture name the colour-bar drawer builds into when it is 0.
     unsigned* TextureName() { return &texture; }
+    // Drops the texture when it was made from another table: an overlay laid on or taken off
+    // changes the colours shown without any table changing.
+    void UseTable(const CColorTableObject* table);
 
 private:
     int ticks = 5;
     unsigned texture = 0;
+    const CColorTableObject* shownTable = nullptr;
 };

@@ -90,15 +90,23 @@ void CMeshComposite::DrawAxes(const CContextObject& context, const CMeshObject& 
     ::DrawAxes(context.GetViewState(), mesh.GetAxesOptions(), mesh.GetMeshParams());
 }
 
+ColorBarSource ColorBarSourceOf(const CMeshObject& surface) {
+    const CMeshObject& colours = surface.ColoursFrom();
+    ColorBarSource source{colours.ValidTable(), colours.GetAxesOptions()};
+    source.options.Flags = surface.GetAxesOptions().Flags;
+    return source;
+}
+
 void CMeshComposite::DrawColorBar(const CContextObject* context) {
     CColorBarObject* bar = ColorBar();
     const CMeshObject* mesh = FirstMesh();
-    const CColorTableObject* table = mesh != nullptr ? mesh->ValidTable() : nullptr;
     if (context == nullptr || bar == nullptr || mesh == nullptr)
         return;
+    const ColorBarSource source = ColorBarSourceOf(*mesh);
+    bar->UseTable(source.table);
     GLint viewport[4] = {};
     glGetIntegerv(GL_VIEWPORT, viewport);
-    ::DrawColorBar(context->GetViewState(), mesh->GetAxesOptions(), bar->TickCount(),
-                   table != nullptr ? table->Entries() : std::vector<ColorRGBA>{}, viewport[2], viewport[3],
-                   bar->TextureName());
+    ::DrawColorBar(context->GetViewState(), source.options, bar->TickCount(),
+                   source.table != nullptr ? source.table->Entries() : std::vector<ColorRGBA>{}, viewport[2],
+                   viewport[3], bar->TextureName());
 }

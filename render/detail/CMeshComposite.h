@@ -2,12 +2,22 @@
 #pragma once
 
 #include "CBlockObject.h"
+#include "render/AxesOptions.h"
 
 #include <vector>
 
 class CColorBarObject;
+class CColorTableObject;
 class CContextObject;
 class CMeshObject;
+
+// What the colour bar describes: the colours on the surface, so those of the overlay while one
+// colours it (its table, its range and unit), with the label colour of the surface itself.
+struct ColorBarSource {
+    const CColorTableObject* table = nullptr;
+    AxesOptions options;
+};
+ColorBarSource ColorBarSourceOf(const CMeshObject& surface);
 
 class CMeshComposite : public CBlockObject {
 public:

@@ -189,10 +189,13 @@ const CColorTableObject* CMeshObject::ValidTable() const {
     return CRenderObjectContainer::Instance().IsValid(table, BlockType::ColorTable) ? table : nullptr;
 }
 
-MeshColorSource CMeshObject::ColorSource() const {
+const CMeshObject& CMeshObject::ColoursFrom() const {
     const CMeshObject* source = ValidOverlay();
-    if (source == nullptr || source->PointCount() != PointCount())
-        source = this;
+    return source != nullptr && source->PointCount() == PointCount() ? *source : *this;
+}
+
+MeshColorSource CMeshObject::ColorSource() const {
+    const CMeshObject* source = &ColoursFrom();
     MeshColorSource colors;
     colors.Heights = source->heights.data();
     colors.ZOffset = source->params.ZOffset;

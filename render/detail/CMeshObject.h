@@ -51,6 +51,9 @@ public:
     const std::vector<int>& RowTable() const { return rowTable; }
     // The selected colour table when it is still registered (the colour bar shows it).
     const CColorTableObject* ValidTable() const;
+    // The mesh whose heights and table give the colours: the overlay while it is valid and of the
+    // same size, else this one.
+    const CMeshObject& ColoursFrom() const;
 
 private:
     bool Setup(int columns, int rows, int meshColumns, int meshRows);

@@ -1,4 +1,4 @@
-// Heights to table colours across the display range; NaN heights take the NaN colour.
+// Heights to table colours across the display range; NaN and infinite heights take the NaN colour.
 #include "MeshGeometry.h"
 
 #include <algorithm>
@@ -21,8 +21,10 @@ void ComputeColors(const float* heights, std::size_t count, float zOffset, float
     for (std::size_t i = 0; i < count; ++i, out += kColorFloats) {
         const float h = heights[i];
         const std::array<float, kColorFloats>* c = &nan;
-        if (!std::isnan(h)) {
-            float t = (h - zOffset) / zRange;
+        // An infinite height has no place on the scale, like a missing one. The difference is
+        // taken in double: heights and offset near both ends of the float scale overflow a float.
+        if (std::isfinite(h)) {
+            auto t = static_cast<float>((static_cast<double>(h) - zOffset) / zRange);
             t = std::isnan(t) ? 0.0f : std::clamp(t, 0.0f, 1.0f);
             c = &floats[static_cast<std::size_t>(t * last)];
         }

@@ -1,26 +1,18 @@
 // Composition and layout of the on-screen text block.
 #include "ScreenText.h"
 
-#include <cstdarg>
-#include <cstdio>
+#include "base/NumberFormat.h"
 
 namespace {
 
-// Each formatted piece is held to 256 bytes, like the block it is appended to.
-void AppendPiece(std::string& text, const char* format, ...) __attribute__((format(printf, 2, 3)));
-void AppendPiece(std::string& text, const char* format, ...) {
-    char piece[256];
-    va_list args;
-    va_start(args, format);
-    const int written = std::vsnprintf(piece, sizeof piece, format, args);
-    va_end(args);
-    if (written > 0) {
-        text += piece;
-    }
+// Each piece is held to 255 bytes, as the block it is appended to was formatted.
+void AppendPiece(std::string& text, const std::string& piece) {
+    text.append(piece, 0, 255);
 }
 
 } // namespace
 
+// Angles with one decimal, zoom and stereo with two, always with a point whatever the locale.
 std::string ComposeOnscreenText(const ViewState& view) {
     std::string text;
     if (view.TextFlags & 0x1) {
@@ -34,16 +26,17 @@ std::string ComposeOnscreenText(const ViewState& view) {
                 "\n";
     }
     if (view.TextFlags & 0x2) {
-        AppendPiece(text, "Rotate: %0.01f\xB0\nPitch:  %03.01f\xB0\nZoom:   %0.02f\n\n", view.Rotate,
-                    view.Pitch, view.Zoom);
+        AppendPiece(text, "Rotate: " + FormatDecimals(view.Rotate, 1) +
+                              "\xB0\nPitch:  " + FormatDecimals(view.Pitch, 1) +
+                              "\xB0\nZoom:   " + FormatDecimals(view.Zoom, 2) + "\n\n");
     }
     if (view.TextFlags & 0x10) {
-        AppendPiece(text, "Light Rotate: %0.01f\xB0\nLight Pitch:  %03.01f\xB0\n\n", view.LightRotate,
-                    view.LightPitch);
+        AppendPiece(text, "Light Rotate: " + FormatDecimals(view.LightRotate, 1) +
+                              "\xB0\nLight Pitch:  " + FormatDecimals(view.LightPitch, 1) + "\xB0\n\n");
     }
     if (view.TextFlags & 0x4) {
-        AppendPiece(text, "Stereo eye sep.: %0.02f\nStereo eye foc.: %0.02f\n", view.EyeSeparation,
-                    view.EyeFocus);
+        AppendPiece(text, "Stereo eye sep.: " + FormatDecimals(view.EyeSeparation, 2) +
+                              "\nStereo eye foc.: " + FormatDecimals(view.EyeFocus, 2) + "\n");
     }
     return text;
 }

@@ -51,6 +51,34 @@ TEST(AxesLabels, SquareImageUsesTheXStepOnY) {
     EXPECT_FLOAT_EQ(labels.z.step, 0.2f);
 }
 
+// Y ticks take a nice step (the x step where the axes are comparable), stay within the y extent
+// and show the decimals of the step they use.
+TEST(AxesLabels, YTicksStayWithinTheYExtent) {
+    struct Case {
+        double x;
+        double y;
+        int count;
+        float labelStep; // label units between y ticks
+        int decimals;
+    };
+    const Case cases[] = {
+        {800e-9, 500e-9, 3, 200, 0}, // 0, 200, 400 nm: no 600 nm beyond the edge
+        {5e-6, 3.5e-6, 4, 1, 0},     // 0 to 3 µm, not stopping at 2
+        {5e-6, 3e-6, 4, 1, 0},       // "1, 2", as x reads, not "1.0, 2.0"
+        {2e-6, 10e-6, 6, 2, 0},      // a tall y axis gets its own step instead of 21 ticks
+        {10e-6, 6e-6, 4, 2, 0},      // the last tick right at the edge
+        {20e-6, 0.5e-6, 1, 0.1f, 1}, // a short y axis keeps its own step
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x << " x " << c.y);
+        const AxesLabels labels = ComputeAxesLabels(Channel(c.x, c.y, "m"), 1e-8f, 0.0f, 1.0f);
+        EXPECT_EQ(labels.y.count, c.count);
+        EXPECT_NEAR(labels.y.step * labels.yExtent, c.labelStep, 1e-4 * c.labelStep);
+        EXPECT_EQ(labels.y.decimals, c.decimals);
+        EXPECT_LE((labels.y.count - 1) * labels.y.step, 1.005f);
+    }
+}
+
 TEST(AxesLabels, ZTicksFollowTheVerticalScale) {
     struct Case {
         float zScale;
@@ -66,9 +94,11 @@ TEST(AxesLabels, ZTicksFollowTheVerticalScale) {
     }
 }
 
-TEST(AxesLabels, EmptyZUnitTakesTheXUnit) {
-    const AxesLabels labels = ComputeAxesLabels(Channel(1e-05, 1e-05, ""), 3e-9f, 0.0f, 1.0f / 3.0f);
-    EXPECT_EQ(labels.zUnit, "nm");
+TEST(AxesLabels, EmptyZUnitStaysEmptyAndUnscaled) {
+    // A photon count of 0 to 310: neither metres nor a prefix.
+    const AxesLabels labels = ComputeAxesLabels(Channel(1e-05, 1e-05, ""), 310.0f, 0.0f, 1.0f);
+    EXPECT_EQ(labels.zUnit, "");
+    EXPECT_FLOAT_EQ(labels.zLabelRange, 310.0f);
 }
 
 TEST(AxesLabels, DegenerateExtentsGiveNoTicksInsteadOfInfiniteSteps) {

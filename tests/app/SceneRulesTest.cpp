@@ -60,14 +60,46 @@ TEST(AutoRange, FlatEmptyAndAllNaNChannelsGetTheUnitRange) {
     EXPECT_FLOAT_EQ(AutoRange(empty).range, 1.0f);
 }
 
-TEST(AutoRange, NaNCountsInTheDivisorOnly) {
+TEST(AutoRange, NaNValuesAndRowsAreLeftOut) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    // Row means 4 / 2 and 1 give the mean 1.5 (skipping the NaN in the divisor would give 2.5
-    // and the full span 3 from 1).
+    // Row means 4 and 1 (the NaN does not count in its row) give the mean 2.5 and the full span.
     const std::vector<float> values = {nan, 4.0f, 1.0f, 1.0f};
     const DisplayRange r = AutoRange(ChannelOf(values, 2, 2));
-    EXPECT_FLOAT_EQ(r.range, 1.0f);
+    EXPECT_FLOAT_EQ(r.range, 3.0f);
     EXPECT_FLOAT_EQ(r.lower, 1.0f);
+
+    // A 0 to 100 ramp in every row of a scan stopped half-way: the NaN rows have no mean, so the
+    // range is the ramp's (it was 50, and the upper half saturated).
+    std::vector<float> halfScan;
+    for (int j = 0; j < 10; ++j) {
+        for (int i = 0; i <= 100; ++i) {
+            halfScan.push_back(j < 5 ? static_cast<float>(i) : nan);
+        }
+    }
+    const DisplayRange half = AutoRange(ChannelOf(halfScan, 101, 10));
+    EXPECT_FLOAT_EQ(half.range, 100.0f);
+    EXPECT_FLOAT_EQ(half.lower, 0.0f);
+}
+
+TEST(AutoRange, InfiniteValuesAreLeftOutLikeNaN) {
+    const float inf = std::numeric_limits<float>::infinity();
+    std::vector<float> values;
+    for (int k = 0; k < 49; ++k) {
+        values.push_back(k % 7 == 3 ? (k % 2 == 0 ? inf : -inf) : static_cast<float>(k % 7));
+    }
+    const DisplayRange r = AutoRange(ChannelOf(values, 7, 7));
+    EXPECT_FLOAT_EQ(r.range, 6.0f);
+    EXPECT_FLOAT_EQ(r.lower, 0.0f);
+}
+
+// Values near both ends of the float scale: the span is found in double and held to a float.
+TEST(AutoRange, ARangeBeyondAFloatIsHeldToTheLargestFloat) {
+    const float largest = std::numeric_limits<float>::max();
+    const std::vector<float> values = {-largest, largest, -largest, largest};
+    const DisplayRange r = AutoRange(ChannelOf(values, 2, 2));
+    EXPECT_EQ(r.range, largest);
+    EXPECT_FLOAT_EQ(r.lower, -largest / 2);
+    EXPECT_TRUE(std::isfinite(r.lower + r.range));
 }
 
 TEST(AutoRange, NeverReadsBeyondThePointsItHolds) {

@@ -132,6 +132,26 @@ TEST_F(View, ChannelAndColourTableListsSwitchTheSurface) {
     EXPECT_EQ(Controller().MainChannel(), 1);
 }
 
+// A surface made after the preferences were set follows their Absolute Z switches from the start,
+// so the colour bar of an overlay shows its range as the preference asks.
+TEST_F(View, NewSurfacesFollowTheAbsoluteZPreferences) {
+    const ViewerPreferences before = Controller().GetPreferences();
+    ViewerPreferences prefs = before;
+    prefs.AbsoluteZ = false;
+    prefs.AbsoluteZOverlay = true;
+    Controller().ApplyPreferences(prefs);
+    ASSERT_TRUE(Controller().SelectChannel(&App().Document()->GetReader(), 1));
+    ASSERT_TRUE(Controller().SelectOverlayChannel(0));
+    AxesOptions main;
+    AxesOptions overlay;
+    ASSERT_TRUE(CRenderFacade::Instance().GetAxesOptions(Controller().MainMesh(), main));
+    ASSERT_TRUE(CRenderFacade::Instance().GetAxesOptions(Controller().OverlayMesh(), overlay));
+    EXPECT_EQ(main.ZOptions & kAxesAbsoluteZ, 0);
+    EXPECT_EQ(overlay.ZOptions & kAxesAbsoluteZ, kAxesAbsoluteZ);
+    Controller().SelectOverlayChannel(-1);
+    Controller().ApplyPreferences(before);
+}
+
 TEST_F(View, SceneUsesTheDecimationAndLabelUnits) {
     MeshParams params;
     ASSERT_TRUE(Controller().GetMainMeshParams(params));

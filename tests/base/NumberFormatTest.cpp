@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -20,6 +21,28 @@ TEST(NumberFormat, FormatForDecimals) {
     char text[32];
     std::snprintf(text, sizeof text, FormatForDecimals(1).c_str(), 2.5);
     EXPECT_STREQ(text, "2.5");
+}
+
+// Qt sets the process locale from the environment; on-screen numbers must keep their point.
+TEST(NumberFormat, FormatDecimalsWritesWhatTheFormatWritesWithAPoint) {
+    const std::pair<double, int> cases[] = {{4.0, 2},   {2.5, 1},      {-0.25, -1},       {1234.5, 0},
+                                            {0.125, 2}, {-0.0, 1},     {9999999999.0, 0}, {7.5, 12},
+                                            {-1e-9, 3}, {0.0004999, 3}};
+    for (const auto& [value, decimals] : cases) {
+        char expected[512];
+        std::snprintf(expected, sizeof expected, FormatForDecimals(decimals).c_str(), value);
+        EXPECT_EQ(FormatDecimals(value, decimals), expected) << value << " " << decimals;
+    }
+    // Past the last prefix a float's value would print as 21 digits of noise.
+    EXPECT_EQ(FormatDecimals(3.4028235e20, 0), "3.403e+20");
+    EXPECT_EQ(FormatDecimals(-1e10, 2), "-1.000e+10");
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "no de_DE.UTF-8 locale (scripts/install-deps.sh generates it)";
+    }
+    const std::string shown = FormatDecimals(4.0, 2);
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_EQ(shown, "4.00");
 }
 
 TEST(NumberFormat, DecimalsNeeded) {
@@ -80,7 +103,12 @@ TEST(NumberFormat, SiPrefixWithComputedExponent) {
         {-5, "", -5, "", 1},
         {-5, " ", -5, " ", 1},
         {0, "m", 0, "m", 1},
-        {1e-13f, "m", 0, "m", 1},
+        {1e-13f, "m", 100, "fm", -15},
+        {5e-13f, "A", 500, "fA", -15}, // a 0.5 pA current
+        {2e-18f, "F", 2, "aF", -18},
+        {5e-19f, "F", 0.5f, "aF", -18}, // no prefix below atto: it stays at atto
+        {1e22f, "V", 10000, "EV", 18},
+        {1e-22f, "m", 0, "m", 1},
         {std::numeric_limits<float>::quiet_NaN(), "m", 0, "m", 1},
     };
     for (const Case& c : cases) {

@@ -153,7 +153,8 @@ TEST(UnitForChannelName, FirstMatchingSubstringDecides) {
         {"CountStiffness", ""},     {"YoungsModulus", "Pa"},
         {"Elasticity", "Pa"},       {"Stiffness", "N/m"},
         {"UserIn0", "V"},           {"", "V"},
-        {"PHASEHEIGHT", "m"},
+        {"PHASEHEIGHT", "m"},       {"DeflectionRetrace", "m"},
+        {"PhotonCount", ""},
     };
     for (const auto& [name, unit] : cases) {
         EXPECT_EQ(UnitForChannelName(name), unit) << name;

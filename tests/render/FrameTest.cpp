@@ -2,6 +2,8 @@
 // Probes allow 12 grey levels: smooth shading interpolates colours between vertices.
 #include "GlFixture.h"
 
+#include "CColorTableObject.h"
+#include "CMeshComposite.h"
 #include "CMeshObject.h"
 #include "GlErrorCheck.h"
 
@@ -10,6 +12,7 @@
 #include <QWindow>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -213,6 +216,63 @@ TEST_F(FrameTest, WindowContextUsesBufferObjectsAndMemoryContextDoesNot) {
     for (const int x : {60, 96, 128, 200})
         EXPECT_NEAR(memory.At(x, kSize / 2).r, frame.At(x, kSize / 2).r, 1) << x;
     EXPECT_TRUE(facade.ReleaseContext(windowContext));
+}
+
+// While an overlay colours the surface, the colour bar shows the overlay's table, range and unit
+// (with the surface's label colour); taken off, the bar shows the surface's own table again.
+TEST_F(FrameTest, ColourBarDescribesTheOverlayThatColoursTheSurface) {
+    constexpr int kBlue = 60;
+    const std::vector<std::uint32_t> blue(2, 0x0000FFu);
+    ASSERT_TRUE(facade.SetColorTable(kBlue, blue.data(), static_cast<int>(blue.size())));
+    RenderHandle surface = MakeMesh(17, 17, Ramp(17, false));
+    RenderHandle overlay = MakeMesh(17, 17, Ramp(17, true));
+    ASSERT_TRUE(facade.SetMeshColorTable(overlay, kBlue, true));
+    AxesOptions surfaceAxes;
+    ASSERT_TRUE(facade.GetAxesOptions(surface, surfaceAxes));
+    surfaceAxes.Flags = AxesAutoLabelColor;
+    surfaceAxes.ZLabelRange = 68.66f;
+    std::strcpy(surfaceAxes.ZUnitText, "nm");
+    ASSERT_TRUE(facade.SetAxesOptions(surface, surfaceAxes));
+    AxesOptions overlayAxes;
+    ASSERT_TRUE(facade.GetAxesOptions(overlay, overlayAxes));
+    overlayAxes.Flags = 0;
+    overlayAxes.ZLabelRange = 40;
+    overlayAxes.ZLabelOffset = -20;
+    overlayAxes.ZOptions = kAxesAbsoluteZ;
+    std::strcpy(overlayAxes.ZUnitText, "\xB0");
+    ASSERT_TRUE(facade.SetAxesOptions(overlay, overlayAxes));
+    ASSERT_TRUE(facade.AddMeshToScene(context, surface));
+    ViewState s;
+    ASSERT_TRUE(facade.GetViewState(context, s));
+    s.ShowColorbar = true;
+    ASSERT_TRUE(facade.SetViewState(context, s));
+    const auto barMiddle = [&](const char* name) {
+        const Frame frame = Render(context, 400, 300);
+        frame.Save(name);
+        return frame.At(400 - 40, 150);
+    };
+    const Rgb grey = barMiddle("colour_bar_surface");
+    EXPECT_NEAR(grey.r, grey.b, kTolerance);
+
+    ASSERT_TRUE(facade.SetOverlayMesh(surface, overlay));
+    const ColorBarSource source = ColorBarSourceOf(*Mesh(surface));
+    ASSERT_NE(source.table, nullptr);
+    EXPECT_EQ(source.table->Entries().front().b, 255);
+    EXPECT_EQ(source.table->Entries().front().r, 0);
+    EXPECT_FLOAT_EQ(source.options.ZLabelRange, 40);
+    EXPECT_FLOAT_EQ(source.options.ZLabelOffset, -20);
+    EXPECT_EQ(source.options.ZOptions, kAxesAbsoluteZ);
+    EXPECT_STREQ(source.options.ZUnitText, "\xB0");
+    EXPECT_EQ(source.options.Flags, AxesAutoLabelColor);
+    const Rgb overlaid = barMiddle("colour_bar_overlay");
+    EXPECT_GT(overlaid.b, 200);
+    EXPECT_LT(overlaid.r, 40);
+
+    ASSERT_TRUE(facade.SetOverlayMesh(surface, nullptr));
+    EXPECT_FLOAT_EQ(ColorBarSourceOf(*Mesh(surface)).options.ZLabelRange, 68.66f);
+    const Rgb again = barMiddle("colour_bar_surface_again");
+    EXPECT_NEAR(again.r, grey.r, kTolerance);
+    EXPECT_NEAR(again.b, grey.b, kTolerance);
 }
 
 // Every kind of frame (mono and anaglyph, lit, with colour bar, axes and on-screen text)

@@ -63,6 +63,27 @@ TEST(ComputeVertices, ModelBoxAndClamp) {
     EXPECT_FLOAT_EQ(v[3 * kVertexFloats + 2], 1.0f);
     EXPECT_FLOAT_EQ(v[4 * kVertexFloats + 2], 0.0f);
     EXPECT_FLOAT_EQ(v[5 * kVertexFloats + 2], 0.0f); // NaN lies on the base plane
+
+    // Infinite heights are drawn as missing ones, on the base plane when clamped.
+    const float inf = std::numeric_limits<float>::infinity();
+    const std::vector<float> infinite{inf, -inf, 1.0f};
+    ComputeVertices(p, infinite.data(), 0, 1, v.data());
+    EXPECT_FLOAT_EQ(v[2], 0.0f);
+    EXPECT_FLOAT_EQ(v[kVertexFloats + 2], 0.0f);
+    p.ZClamp = 0;
+    ComputeVertices(p, infinite.data(), 0, 1, v.data());
+    EXPECT_TRUE(std::isnan(v[2]));
+    EXPECT_TRUE(std::isnan(v[kVertexFloats + 2]));
+
+    // A display range as wide as a float holds, over heights near its ends: no overflow.
+    const float largest = std::numeric_limits<float>::max();
+    p.ZOffset = -largest / 2;
+    p.ZRange = largest;
+    const std::vector<float> extremes{largest, 0.0f, -largest};
+    ComputeVertices(p, extremes.data(), 0, 1, v.data());
+    EXPECT_FLOAT_EQ(v[2], 1.5f);
+    EXPECT_FLOAT_EQ(v[kVertexFloats + 2], 0.5f);
+    EXPECT_FLOAT_EQ(v[2 * kVertexFloats + 2], -0.5f);
 }
 
 TEST(ComputeNormals, TwoByTwoCornersAndRaisedCentre) {
@@ -96,7 +117,7 @@ TEST(ComputeColors, RangeEndsNaNAndZeroRange) {
         table[static_cast<std::size_t>(i)] = ColorRGBA{static_cast<std::uint8_t>(i), 0, 0, 255};
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
-    const std::vector<float> h{10.0f, 12.0f, 11.0f, -100.0f, 100.0f, nan, inf};
+    const std::vector<float> h{10.0f, 12.0f, 11.0f, -100.0f, 100.0f, nan, inf, -inf};
     std::vector<float> c(h.size() * kColorFloats, -1.0f);
     ComputeColors(h.data(), h.size(), 10.0f, 2.0f, ColorRGBA{1, 2, 3, 4}, table, c.data());
     const auto red = [&](std::size_t i) { return c[i * kColorFloats] * 255.0f; };
@@ -107,7 +128,16 @@ TEST(ComputeColors, RangeEndsNaNAndZeroRange) {
     EXPECT_FLOAT_EQ(red(4), 255.0f);
     EXPECT_FLOAT_EQ(red(5), 1.0f); // NaN colour
     EXPECT_FLOAT_EQ(c[5 * kColorFloats + 3] * 255.0f, 4.0f);
-    EXPECT_FLOAT_EQ(red(6), 255.0f); // infinity is not NaN
+    EXPECT_FLOAT_EQ(red(6), 1.0f); // infinities take the NaN colour too
+    EXPECT_FLOAT_EQ(red(7), 1.0f);
+
+    // Heights and offset near both ends of the float scale: the middle still takes the middle.
+    const float largest = std::numeric_limits<float>::max();
+    const std::vector<float> extremes{largest, 0.0f, -largest};
+    ComputeColors(extremes.data(), extremes.size(), -largest / 2, largest, ColorRGBA{}, table, c.data());
+    EXPECT_FLOAT_EQ(red(0), 255.0f);
+    EXPECT_FLOAT_EQ(red(1), 127.0f);
+    EXPECT_FLOAT_EQ(red(2), 0.0f);
 
     // A zero range gives a NaN t, which takes the first entry.
     ComputeColors(h.data(), 1, 10.0f, 0.0f, ColorRGBA{}, table, c.data());

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
+#include <numbers>
 
 namespace {
 
@@ -73,6 +75,95 @@ TEST(AxesLayout, LabelsReadTheValuesWithTheUnitOnTheLast) {
     EXPECT_LT(zTop.position.x, -5);
     EXPECT_GT(zTop.position.y, 2.5f);
     EXPECT_FLOAT_EQ(zTop.position.z, 10.0f / 3.0f);
+}
+
+// The model-view matrix of the default camera (16 units away, 60 degrees above the grid, looking at
+// its centre) turned by `rotate` about z, column-major.
+std::array<float, 16> CameraModelView(float rotate) {
+    const double elevation = 60 * std::numbers::pi / 180;
+    const double eye[3] = {0, -16 * std::cos(elevation), 16 * std::sin(elevation)};
+    // Rows of the camera frame: right (x), up and backwards (from the centre to the eye).
+    const double right[3] = {1, 0, 0};
+    const double back[3] = {eye[0] / 16, eye[1] / 16, eye[2] / 16};
+    const double up[3] = {0, back[2], -back[1]};
+    const double* rows[3] = {right, up, back};
+    const double r = rotate * std::numbers::pi / 180;
+    const double c = std::cos(r);
+    const double s = std::sin(r);
+    std::array<float, 16> m{};
+    for (int i = 0; i < 3; ++i) {
+        const double* row = rows[i];
+        m[0 + i] = static_cast<float>(row[0] * c + row[1] * s);
+        m[4 + i] = static_cast<float>(-row[0] * s + row[1] * c);
+        m[8 + i] = static_cast<float>(row[2]);
+        m[12 + i] = static_cast<float>(-(row[0] * eye[0] + row[1] * eye[1] + row[2] * eye[2]));
+    }
+    m[15] = 1;
+    return m;
+}
+
+struct OnScreen {
+    float dx = 0; // from the tick to the label, in units of the focal length
+    float dy = 0;
+    float size = 0; // the label's scale over its depth
+};
+
+OnScreen Seen(const std::array<float, 16>& m, AxisPoint tick, const AxisLabel& label) {
+    const auto project = [&](AxisPoint p, float& x, float& y) {
+        const float depth = -(m[2] * p.x + m[6] * p.y + m[10] * p.z + m[14]);
+        x = (m[0] * p.x + m[4] * p.y + m[8] * p.z + m[12]) / depth;
+        y = (m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13]) / depth;
+        return depth;
+    };
+    float tx = 0;
+    float ty = 0;
+    float lx = 0;
+    float ly = 0;
+    project(tick, tx, ty);
+    const float depth = project(label.position, lx, ly);
+    return {lx - tx, ly - ty, label.scale / depth};
+}
+
+// Turned to the front, the z axis's corner comes near the camera: its labels must still sit beside
+// their ticks in the size they have at rotation 0 (they used to be about 30 pixels off and larger).
+TEST(AxesLayout, ZLabelsLookTheSameFromEverySide) {
+    const AxesOptions options = Labelled(AxesZLabels);
+    const MeshParams grid = UnitGrid();
+    const auto seen = [&](float rotate) {
+        AxesEye eye;
+        eye.modelView = CameraModelView(rotate);
+        eye.rotate = rotate;
+        const AxesLayout layout = ComputeAxesLayout(options, grid, &eye);
+        std::vector<OnScreen> labels;
+        for (std::size_t i = 0; i < layout.labels.size(); ++i) {
+            // The z ticks of this record stand at the back-left corner, a quarter of H apart.
+            const AxisPoint tick{-5, 2.5f, 10.0f / 3.0f * 0.25f * static_cast<float>(i + 1)};
+            labels.push_back(Seen(eye.modelView, tick, layout.labels[i]));
+        }
+        return labels;
+    };
+    // Half a pixel of a view 600 pixels high: a 45 degree field has 724 pixels of focal length.
+    constexpr float kHalfPixel = 0.5f / 724;
+    const std::vector<OnScreen> atZero = seen(0);
+    ASSERT_EQ(atZero.size(), 4u);
+    for (const float rotate : {90.0f, 180.0f, 270.0f}) {
+        const std::vector<OnScreen> turned = seen(rotate);
+        ASSERT_EQ(turned.size(), atZero.size());
+        for (std::size_t i = 0; i < turned.size(); ++i) {
+            SCOPED_TRACE(testing::Message() << "rotate " << rotate << ", label " << i);
+            EXPECT_NEAR(turned[i].dx, atZero[i].dx, kHalfPixel);
+            EXPECT_NEAR(turned[i].dy, atZero[i].dy, kHalfPixel);
+            EXPECT_NEAR(turned[i].size, atZero[i].size, 0.001f * atZero[i].size);
+        }
+    }
+    // Without perspective the size does not change with the distance.
+    AxesEye flat;
+    flat.modelView = CameraModelView(180);
+    flat.rotate = 180;
+    flat.perspective = false;
+    for (const AxisLabel& label : ComputeAxesLayout(options, grid, &flat).labels) {
+        EXPECT_FLOAT_EQ(label.scale, 1);
+    }
 }
 
 TEST(AxesLayout, AbsoluteZLabelsStartAtTheOffsetAndKeepTheFoot) {

@@ -1,7 +1,13 @@
 // The on-screen block for each text flag, its lines and their window positions.
 #include "ScreenText.h"
 
+#include "AxesLayout.h"
+#include "ColorBarLayout.h"
+
 #include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstring>
 
 namespace {
 
@@ -61,6 +67,25 @@ TEST(ScreenText, ViewBlockIsThreeLinesAndAnEmptyOneBelowTheTopLeftCorner) {
         EXPECT_FLOAT_EQ(p.y, 576 - 21.0f * i);
     }
     EXPECT_FLOAT_EQ(ScreenLineOrigin(false, 600, 24, 5, 40, 1).y, 4);
+}
+
+// Qt puts the process in the user's locale: axis, colour-bar and on-screen numbers keep a point.
+TEST(ScreenText, NumbersKeepThePointInACommaLocale) {
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "no de_DE.UTF-8 locale (scripts/install-deps.sh generates it)";
+    }
+    const std::string block = ComposeOnscreenText(SampleView(0x16));
+    const std::string axisLabel = AxisLabelText(4.0f, 2, true, "nm");
+    AxesOptions options;
+    options.ZLabelRange = 10;
+    std::strcpy(options.ZUnitText, "nm");
+    const std::vector<std::string> barLabels = ColorBarLabels(options, 5);
+    std::setlocale(LC_ALL, previous.c_str());
+
+    EXPECT_EQ(block, kView + kLight + kStereo);
+    EXPECT_EQ(axisLabel, "4.00 nm");
+    EXPECT_EQ(barLabels, (std::vector<std::string>{"0.0", "2.5", "5.0", "7.5", "10.0 nm"}));
 }
 
 TEST(ScreenText, TrailingTextWithoutLineFeedIsTheLastLine) {

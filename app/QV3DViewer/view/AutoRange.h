@@ -8,6 +8,6 @@ struct DisplayRange {
     float lower = 0; // MeshParams.ZOffset
 };
 
-// NaN values are skipped (but count in the row divisor); a flat or empty channel gets range 1
-// about -0.5.
+// NaN and infinite values are left out, rows without a finite value too; a range wider than a
+// float is held to the largest float. A flat or empty channel gets range 1 about -0.5.
 DisplayRange AutoRange(const CIBWChannel& channel);

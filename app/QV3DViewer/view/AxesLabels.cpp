@@ -23,6 +23,15 @@ int TickCount(double n) {
     return n > 1000 ? 1000 : static_cast<int>(n);
 }
 
+// NiceTickStep splits a span into at most this many steps.
+constexpr int kMostSteps = 7;
+
+// Whole steps that fit into a span, the last allowed to end within 0.5 % beyond it as with
+// NiceTickStep, so every tick stays on the axis.
+int StepsWithin(float span, double step) {
+    return TickCount(std::floor(span * 1.005 / step));
+}
+
 std::string PrefixedUnit(const std::string& unit, int exponent) {
     std::string out;
     int k = exponent;
@@ -34,7 +43,8 @@ std::string PrefixedUnit(const std::string& unit, int exponent) {
 
 AxesLabels ComputeAxesLabels(const CIBWChannel& channel, float zRange, float zOffset, float zScale) {
     AxesLabels labels;
-    const std::string zUnit = channel.zUnit.empty() ? channel.xUnit : channel.zUnit;
+    // An empty z unit (a count) stays empty: a length unit would mislabel it.
+    const std::string& zUnit = channel.zUnit;
 
     int ex = 1;
     float x = FormatWithSiPrefix(static_cast<float>(channel.xExtent), channel.xUnit, labels.xUnit, ex, false);
@@ -71,21 +81,23 @@ AxesLabels ComputeAxesLabels(const CIBWChannel& channel, float zRange, float zOf
         labels.x = {sx.count + 1, static_cast<float>(sx.step / x),
                     DecimalsNeeded(static_cast<float>(sx.step))};
 
-        const TickStep sy = NiceTickStep(y);
-        labels.y.decimals = DecimalsNeeded(static_cast<float>(sy.step));
         if (Usable(y)) {
-            if (y / x < 0.5f && sy.step != 0) {
-                labels.y.step = static_cast<float>(sy.step / y);
-                labels.y.count = TickCount(std::trunc(y * sy.count / x)) + 1;
+            const TickStep sy = NiceTickStep(y);
+            double step = sy.step;
+            int count = 0;
+            if (y / x < 0.5f) {
+                // A short y axis keeps its own step, with ticks in proportion to its length.
+                count = TickCount(std::trunc(y * sy.count / x)) + 1;
             } else {
-                // Comparable axes: y uses the x step so the grid is square.
-                labels.y.step = static_cast<float>(sx.step / y);
-                int n = TickCount(std::trunc(sy.count * y / x)) + 1;
-                if ((n - 1) * labels.y.step > y) {
-                    n = TickCount(std::trunc(y / labels.y.step)) + 1;
+                // Comparable axes: y uses the x step so the grid is square, unless that would
+                // crowd a tall y axis with more steps than a nice step ever makes.
+                if (StepsWithin(y, sx.step) <= kMostSteps) {
+                    step = sx.step;
                 }
-                labels.y.count = n;
+                count = StepsWithin(y, step) + 1;
             }
+            // Decimals from the step the labels really use, so y reads like x.
+            labels.y = {count, static_cast<float>(step / y), DecimalsNeeded(static_cast<float>(step))};
         }
     }
 

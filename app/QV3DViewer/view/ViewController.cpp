@@ -187,6 +187,14 @@ RenderHandle ViewController::CreateChannelMesh(int index, bool overlay) {
     params.Specular = prefs.SpecularEnabled ? 1 : 0;
     params.NaNColor = prefs.NaNColor;
     Facade().SetMeshParams(mesh, params);
+    // A new mesh starts relative: the colour bar and z labels of either surface follow the
+    // preference from the start, not only after the next change of preferences.
+    AxesOptions axes;
+    axes.Size = sizeof(AxesOptions);
+    if (Facade().GetAxesOptions(mesh, axes)) {
+        SetBit(axes.ZOptions, kAxesAbsoluteZ, overlay ? prefs.AbsoluteZOverlay : prefs.AbsoluteZ);
+        Facade().SetAxesOptions(mesh, axes);
+    }
     SetupAxes(*channel, mesh);
     Facade().LoadMeshData(mesh, channel->data, channel->points);
     return mesh;
