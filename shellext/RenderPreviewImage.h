@@ -4,24 +4,12 @@
 #pragma once
 
 #include "shellext/PaletteBitmap.h"
+#include "shellext/PreviewSampling.h"
 
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <span>
-
-struct ThumbnailSize {
-    std::int32_t cx = 0; // 0: the preview's own size
-    std::int32_t cy = 0;
-};
-
-// A preview's own size is drawn at most this large a side, fitted to its shape: thumbnails end
-// there, and a size the file merely claims must not make the bitmap huge.
-constexpr std::int32_t kLargestOwnPreviewSide = 1024;
-
-// The size of a width x height picture fitted into a side x side square with its own shape, by
-// the arithmetic of the stretch below, so the drawn rectangle covers it exactly.
-ThumbnailSize FittedSize(std::int32_t width, std::int32_t height, std::int32_t side);
 
 // Fills the width values of preview row `row`, row 0 being the bottom one.
 using PreviewRowReader = std::function<void(std::int32_t row, std::int8_t* values)>;

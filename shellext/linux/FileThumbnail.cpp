@@ -2,13 +2,14 @@
 
 #include "shellext/CIBWPreview.h"
 #include "shellext/CQVDFReader.h"
-#include "shellext/RenderLoadedPreview.h"
+#include "shellext/RenderFirstChannel.h"
 
 std::optional<PaletteBitmap> FileThumbnail(const std::filesystem::path& path, int size) {
     CIBWPreview preview;
-    if (preview.Load(path, 0) == kIBWPreviewNone) {
-        // Not a wave with a preview footer: the tail decides quickly, then try a container.
-        return CQVDFReader(path).GetThumbnailBitmap(0, {size, size});
+    preview.Load(path, 0);
+    // A wave with or without a preview footer; else, perhaps, a container.
+    if (std::optional<PaletteBitmap> wave = RenderFirstChannel(preview, {size, size})) {
+        return wave;
     }
-    return RenderLoadedPreview(preview, {size, size});
+    return CQVDFReader(path).GetThumbnailBitmap(0, {size, size});
 }

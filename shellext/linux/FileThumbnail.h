@@ -1,5 +1,6 @@
 // A file manager's thumbnail of a file: the first channel's preview or force curve of an IBW file,
-// else the first image's thumbnail of a QVDF container, fitted into size x size.
+// its first channel drawn from the data when it has no preview footer, else the first image's
+// thumbnail of a QVDF container, fitted into size x size.
 #pragma once
 
 #include "shellext/PaletteBitmap.h"

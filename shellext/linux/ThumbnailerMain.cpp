@@ -1,6 +1,6 @@
 // qvibw-thumbnailer -s SIZE INPUT OUTPUT.png: a file manager's thumbnail of an IBW file, drawn from
-// the preview of its first channel or force curve, or of a QVDF container, drawn from its first
-// image's thumbnail. Exit 0 with a PNG of SIZE x SIZE, non-zero and no PNG otherwise.
+// the preview of its first channel or force curve (or from the first channel's data when it has no
+// preview footer), or of a QVDF container, drawn from its first image's thumbnail. Exit 0 with a PNG of SIZE x SIZE, non-zero and no PNG otherwise.
 #include "shellext/linux/FileThumbnail.h"
 #include "shellext/linux/WritePalettePng.h"
 
@@ -18,9 +18,10 @@ int Usage() {
 
 constexpr char kHelp[] = "usage: qvibw-thumbnailer -s SIZE INPUT OUTPUT.png\n"
                          "Writes a file manager's thumbnail of an .ibw file (the preview of its first\n"
-                         "channel or force curve) or of a .qvdf container (its first image's thumbnail)\n"
-                         "as a PNG of at most SIZE x SIZE pixels. Exit status: 0, 1 when the file has no\n"
-                         "preview or the PNG cannot be written, 2 for a wrong command line.\n"
+                         "channel or force curve, else its first channel drawn from the data) or of a\n"
+                         ".qvdf container (its first image's thumbnail) as a PNG of at most SIZE x SIZE\n"
+                         "pixels. Exit status: 0, 1 when the file has no picture or the PNG cannot be\n"
+                         "written, 2 for a wrong command line.\n"
                          "\n"
                          "Options:\n"
                          "  -s SIZE     Largest side of the thumbnail in pixels, 1 to 4096.\n"
@@ -43,7 +44,7 @@ int main(int argc, char** argv) {
     }
     std::optional<PaletteBitmap> bitmap = FileThumbnail(argv[3], static_cast<int>(size));
     if (!bitmap) {
-        std::fprintf(stderr, "qvibw-thumbnailer: %s has no preview\n", argv[3]);
+        std::fprintf(stderr, "qvibw-thumbnailer: %s has no picture\n", argv[3]);
         return 1;
     }
     if (!WritePalettePng(*bitmap, argv[4])) {

@@ -1,9 +1,12 @@
-// IExtractImage: the thumbnail of channel 0 from the preview footer, for shells before the
-// thumbnail provider.
+// IExtractImage: the thumbnail of channel 0, from the preview footer or else from the wave's data,
+// for shells before the thumbnail provider.
 #include "shellext/win/CIBWExtractor.h"
 
-#include "shellext/win/CIBWThumbnail.h"
+#include "shellext/win/CreatePaletteDib.h"
 #include "shellext/win/GuardedCall.h"
+
+#include "shellext/CIBWPreview.h"
+#include "shellext/RenderFirstChannel.h"
 
 STDMETHODIMP CIBWExtractor::GetLocation(LPWSTR, DWORD, DWORD*, const SIZE* size, DWORD, DWORD* flags) {
     return GuardedCall([&] {
@@ -23,8 +26,10 @@ STDMETHODIMP CIBWExtractor::Extract(HBITMAP* bitmap) {
     }
     *bitmap = nullptr;
     return GuardedCall([&] {
-        CIBWThumbnail thumbnail(OpenSource());
-        *bitmap = thumbnail.GetBitmap(0, ThumbnailSize{m_thumbnailSize.cx, m_thumbnailSize.cy});
+        CIBWPreview preview;
+        preview.Load(OpenSource(), 0);
+        *bitmap = CreatePaletteDib(
+            RenderFirstChannel(preview, ThumbnailSize{m_thumbnailSize.cx, m_thumbnailSize.cy}));
         return S_OK;
     });
 }

@@ -8,7 +8,7 @@
 #include "shellext/win/GuardedCall.h"
 
 #include "shellext/CIBWPreview.h"
-#include "shellext/RenderLoadedPreview.h"
+#include "shellext/RenderFirstChannel.h"
 
 #include <climits>
 
@@ -55,8 +55,8 @@ STDMETHODIMP CIBWExtractor::GetThumbnail(UINT side, HBITMAP* bitmap, WTS_ALPHATY
     return GuardedCall([&]() -> HRESULT {
         CIBWPreview preview;
         preview.Load(OpenSource(), 0);
-        const ThumbnailSize fitted = FitLoadedPreview(preview, static_cast<std::int32_t>(side));
-        HBITMAP picture = fitted.cx > 0 ? CreateArgbDib(RenderLoadedPreview(preview, fitted)) : nullptr;
+        const ThumbnailSize fitted = FitFirstChannel(preview, static_cast<std::int32_t>(side));
+        HBITMAP picture = fitted.cx > 0 ? CreateArgbDib(RenderFirstChannel(preview, fitted)) : nullptr;
         // No picture is a failure here: S_OK without a bitmap would leave the shell with nothing.
         if (!picture) {
             return WTS_E_FAILEDEXTRACTION;

@@ -1,16 +1,21 @@
 // Any bytes as the end of a wave file, read from memory: the tail, the footer parse, both
-// descriptor builders and the preview loads must neither crash, read out of bounds nor allocate
-// beyond the file.
+// descriptor builders, the preview loads and the thumbnail of channel 0 (from the footer, or from
+// the wave's data without one) must neither crash, read out of bounds nor allocate beyond the file.
 #include "shellext/BuildIBWPreviewDescriptor.h"
 #include "shellext/CIBWPreview.h"
 #include "shellext/CMemoryByteSource.h"
+#include "shellext/RenderFirstChannel.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // The wave reader's diagnostic lines would swamp the fuzzer's own output.
+    static const bool quiet = std::freopen("/dev/null", "w", stdout) != nullptr;
+    (void)quiet;
     // The builders straight on the bytes reach deep into the text without a valid tail.
     std::string_view text(reinterpret_cast<const char*>(data), size);
     IBWPreviewDescriptor descriptor;
@@ -26,5 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
     }
+    preview.Load(bytes, 0);
+    FitFirstChannel(preview, 48);
+    RenderFirstChannel(preview, {48, 32});
     return 0;
 }

@@ -1,5 +1,6 @@
 // seeds_fuzz_footer CORPUS_DIR: small wave files with image footers of both versions, force
-// footers and a few hand-written footer texts, so the fuzzer starts past the tail checks.
+// footers, a few hand-written footer texts and waves without a footer, so the fuzzer starts past
+// the tail and header checks.
 #include "tests/fuzz/SeedCorpus.h"
 #include "tools/ibwgen/IbwGen.h"
 
@@ -61,5 +62,14 @@ int main(int argc, char** argv) {
     rawForce.rawFooterText = "NumberOfFiles:2;DataTypes:a,b,;ExtendStart1:0;ExtendStart2:8;ExtendLength:4;"
                              "RetractLength:4;";
     write(rawForce);
+    // Waves without a footer, whose thumbnail comes from their data: a 2-D and a 3-D one of other
+    // types and byte orders.
+    for (std::int16_t type : {0x04, 0x10}) {
+        ibwgen::WaveSpec bare = Wave(ibwgen::Trailer::None);
+        bare.type = type;
+        bare.bigEndian = type == 0x10;
+        bare.dims = {2, 2, type == 0x10 ? 1 : 0, 0};
+        write(bare);
+    }
     return 0;
 }

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 std::optional<PaletteBitmap> ReadDib(HBITMAP bitmap) {
     DIBSECTION section{};
@@ -71,6 +73,36 @@ std::optional<PaletteBitmap> CorePicture(const std::wstring& path, int channel, 
         return std::nullopt;
     }
     return RenderLoadedPreview(preview, size);
+}
+
+std::optional<PaletteBitmap> ReadLinuxThumbnail(const std::wstring& path) {
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                          std::istreambuf_iterator<char>());
+    std::size_t at = 0;
+    auto next = [&]() {
+        std::uint32_t value = 0;
+        for (int shift = 0; shift < 32 && at < bytes.size(); shift += 8) {
+            value |= std::uint32_t{bytes[at++]} << shift;
+        }
+        return value;
+    };
+    const auto width = static_cast<std::int32_t>(next());
+    const auto height = static_cast<std::int32_t>(next());
+    std::array<std::uint32_t, 256> palette{};
+    for (std::uint32_t& colour : palette) {
+        colour = next();
+    }
+    PaletteBitmap picture;
+    if (width <= 0 || height <= 0 || bytes.size() - at != static_cast<std::size_t>(width) * height ||
+        !PaletteBitmap::Create(width, height, palette, &picture)) {
+        return std::nullopt;
+    }
+    for (std::int32_t y = 0; y < height; ++y) {
+        std::memcpy(picture.pixels.data() + static_cast<std::size_t>(y) * picture.rowLength,
+                    bytes.data() + at + static_cast<std::size_t>(y) * width, static_cast<std::size_t>(width));
+    }
+    return picture;
 }
 
 bool SamePicture(const PaletteBitmap& actual, const PaletteBitmap& expected, std::string* why) {

@@ -30,5 +30,9 @@ ArgbPixels ToArgb(const PaletteBitmap& picture);
 // the size, as the DLL should give it.
 std::optional<PaletteBitmap> CorePicture(const std::wstring& path, int channel, ThumbnailSize size);
 
+// A picture the fixture writer saved as the Linux thumbnailer drew it (FixtureSet.h); none when
+// the file is missing or short.
+std::optional<PaletteBitmap> ReadLinuxThumbnail(const std::wstring& path);
+
 // Same size, palette and pixels; describes the first difference in *why.
 bool SamePicture(const PaletteBitmap& actual, const PaletteBitmap& expected, std::string* why);

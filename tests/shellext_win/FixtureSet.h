@@ -3,6 +3,8 @@
 // are UTF-8 (the files' names on the build machine), texts Windows-1252 (the files' bytes).
 #pragma once
 
+#include <string>
+
 namespace fixtures {
 
 // Image file ("KTZ9W" trailer): two channels, a version-2 footer with 128 x 64 previews.
@@ -13,8 +15,20 @@ inline constexpr char kImageOtherExtension[] = "image.dat";
 inline constexpr char kTall[] = "tall.ibw";
 // Force file ("Force" trailer): two curves of 100 samples per trace.
 inline constexpr char kForce[] = "force.ibw";
-// A note but no preview footer.
+// A note but no preview footer: its thumbnail is drawn from its 4 x 4 floats.
 inline constexpr char kNoFooter[] = "nofooter.ibw";
+// No preview footer: a big-endian 3-D wave of 180 x 120 floats with NaN in a corner, drawn from
+// its first layer.
+inline constexpr char kDataOnly[] = "dataonly.ibw";
+// A 1-D wave without footer: nothing to draw.
+inline constexpr char kOneDimensional[] = "onedim.ibw";
+// What the Linux thumbnailer draws for those two at these sides, written beside them by the
+// fixture writer: width and height (32-bit little-endian), the 256 palette entries (0x00RRGGBB,
+// 32-bit little-endian), then the palette indices, bottom row first, width bytes a row.
+inline constexpr int kLinuxThumbnailSides[] = {96, 160};
+inline std::string LinuxThumbnailName(const char* name, int side) {
+    return std::string(name) + "." + std::to_string(side) + ".thumbnail";
+}
 // FastScanSize before ScanSize: the raw search and the parsed lookup disagree.
 inline constexpr char kFastScan[] = "fastscan.ibw";
 

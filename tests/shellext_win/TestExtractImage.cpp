@@ -98,6 +98,25 @@ void CheckPlacement(const TestContext& context) {
     }
 }
 
+// At side x side the DLL draws what the Linux thumbnailer draws for the same file.
+void CheckLikeLinux(const TestContext& context, const char* name, int side) {
+    HRESULT location = S_OK;
+    HRESULT extract = S_OK;
+    HBITMAP bitmap =
+        ExtractAt(context, context.Fixture(name), {{side, side}, IEIFLAG_ORIGSIZE}, &location, &extract);
+    std::optional<PaletteBitmap> actual = ReadDib(bitmap);
+    std::optional<PaletteBitmap> expected =
+        ReadLinuxThumbnail(context.Fixture(fixtures::LinuxThumbnailName(name, side).c_str()));
+    std::string why = !actual     ? "not an 8-bit bottom-up DIB section"
+                      : !expected ? "no Linux thumbnail to compare with"
+                                  : "";
+    Check(extract == S_OK && actual && expected && SamePicture(*actual, *expected, &why),
+          std::string(name) + " at " + std::to_string(side) + ": the Linux thumbnailer's pixels " + why);
+    if (bitmap) {
+        DeleteObject(bitmap);
+    }
+}
+
 void CheckNoPicture(const TestContext& context, const char* name, const std::string& what) {
     HRESULT location = S_OK;
     HRESULT extract = S_OK;
@@ -122,7 +141,12 @@ void TestExtractImage(const TestContext& context) {
                   "force curve at 120 x 80");
     CheckLikeCore(context, context.samplePath, {{96, 96}, IEIFLAG_ORIGSIZE}, {96, 96}, "the bundled sample");
     CheckPlacement(context);
-    CheckNoPicture(context, fixtures::kNoFooter, "a wave without preview footer");
+    for (const char* name : {fixtures::kNoFooter, fixtures::kDataOnly}) {
+        for (int side : fixtures::kLinuxThumbnailSides) {
+            CheckLikeLinux(context, name, side);
+        }
+    }
+    CheckNoPicture(context, fixtures::kOneDimensional, "a 1-D wave without preview footer");
     CheckNoPicture(context, "missing.ibw", "a file that does not exist");
     CheckNoPicture(context, fixtures::kContainer, "a .qvdf file");
 

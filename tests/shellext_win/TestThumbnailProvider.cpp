@@ -6,7 +6,7 @@
 #include "tests/shellext_win/StreamFiles.h"
 
 #include "shellext/CIBWPreview.h"
-#include "shellext/RenderLoadedPreview.h"
+#include "shellext/RenderFirstChannel.h"
 
 #include <shobjidl.h>
 #include <thumbcache.h>
@@ -30,12 +30,12 @@ Thumbnail ThumbnailOf(IThumbnailProvider* provider, UINT side) {
     return thumbnail;
 }
 
-// IExtractImage's picture of channel 0 at the size that fills side x side with the preview's shape.
+// IExtractImage's picture of channel 0 at the size that fills side x side with the picture's shape.
 std::optional<ArgbPixels> ExtractImagePixels(const TestContext& context, const std::wstring& path,
                                              UINT side) {
     CIBWPreview preview;
     preview.Load(std::filesystem::path(path), 0);
-    const ThumbnailSize fitted = FitLoadedPreview(preview, static_cast<std::int32_t>(side));
+    const ThumbnailSize fitted = FitFirstChannel(preview, static_cast<std::int32_t>(side));
     ComPtr<IExtractImage> image = LoadedExtractor<IExtractImage>(context, path);
     if (!image || fitted.cx == 0) {
         return std::nullopt;
@@ -104,7 +104,9 @@ void TestThumbnailProvider(const TestContext& context) {
     CheckLikeExtractImage(context, fixtures::kImage, 256);
     CheckLikeExtractImage(context, fixtures::kForce, 120);
     CheckLikeExtractImage(context, fixtures::kLargePreview, 256);
-    CheckNoPicture(context, fixtures::kNoFooter);
+    CheckLikeExtractImage(context, fixtures::kDataOnly, 96);
+    CheckLikeExtractImage(context, fixtures::kNoFooter, 256);
+    CheckNoPicture(context, fixtures::kOneDimensional);
     CheckNoPicture(context, fixtures::kContainer);
     Thumbnail missing =
         ThumbnailOf(PathExtractor<IThumbnailProvider>(context, context.Fixture("missing.ibw")).Get(), 96);

@@ -1,11 +1,15 @@
 // Writes the wave files of the Windows tests into one folder (see FixtureSet.h).
 #include "tests/shellext_win/FixtureSet.h"
+
+#include "shellext/linux/FileThumbnail.h"
 #include "tools/ibwgen/IbwGen.h"
 #include "tools/qvdfgen/QvdfGen.h"
 #include "tools/shellfixtures/ShellFixtures.h"
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <span>
 #include <string>
 
@@ -73,6 +77,50 @@ ibwgen::ForcePreviewFooter ForceFooter(int shift = 0) {
     return footer;
 }
 
+// Asymmetric in x and y with NaN in the top left corner: a flip, a transposition or a wrong
+// layer shows.
+ibwgen::WaveSpec DataOnlyWave() {
+    constexpr int kColumns = 180;
+    constexpr int kRows = 120;
+    ibwgen::WaveSpec waveSpec = Wave(kColumns, kRows, 2, fixtures::kImageNote);
+    waveSpec.bigEndian = true;
+    waveSpec.trailer = ibwgen::Trailer::None;
+    for (int y = 0; y < kRows; ++y) {
+        for (int x = 0; x < kColumns; ++x) {
+            const bool corner = x < 30 && y >= kRows - 20;
+            waveSpec.values[static_cast<std::size_t>(y) * kColumns + x] =
+                corner ? NAN : static_cast<float>(x * x) + 80.0f * static_cast<float>(y);
+        }
+    }
+    return waveSpec;
+}
+
+void PutInt32(std::ofstream& out, std::uint32_t value) {
+    for (int shift = 0; shift < 32; shift += 8) {
+        out.put(static_cast<char>((value >> shift) & 0xFF));
+    }
+}
+
+// The Linux thumbnailer's picture of the file at side x side, in the layout FixtureSet.h tells.
+bool WriteLinuxThumbnail(const std::filesystem::path& wave, const std::filesystem::path& to, int side) {
+    const std::optional<PaletteBitmap> picture = FileThumbnail(wave, side);
+    std::ofstream out(to, std::ios::binary);
+    if (!picture || !out) {
+        return false;
+    }
+    PutInt32(out, static_cast<std::uint32_t>(picture->width));
+    PutInt32(out, static_cast<std::uint32_t>(picture->height));
+    for (std::uint32_t colour : picture->palette) {
+        PutInt32(out, colour);
+    }
+    for (std::int32_t y = 0; y < picture->height; ++y) {
+        for (std::int32_t x = 0; x < picture->width; ++x) {
+            out.put(static_cast<char>(picture->At(x, y)));
+        }
+    }
+    return static_cast<bool>(out);
+}
+
 qvdfgen::ContainerSpec Container() {
     qvdfgen::ContainerSpec containerSpec;
     int side = 40;
@@ -123,6 +171,18 @@ int main(int argc, char** argv) {
     write(fixtures::kForce, force);
 
     write(fixtures::kNoFooter, Wave(4, 4, 1, fixtures::kImageNote));
+    write(fixtures::kDataOnly, DataOnlyWave());
+    ibwgen::WaveSpec oneDimensional = Wave(16, 1, 1, fixtures::kImageNote);
+    oneDimensional.dims = {16, 0, 0, 0};
+    oneDimensional.trailer = ibwgen::Trailer::None;
+    write(fixtures::kOneDimensional, oneDimensional);
+    for (const char* name : {fixtures::kNoFooter, fixtures::kDataOnly}) {
+        for (int side : fixtures::kLinuxThumbnailSides) {
+            ok =
+                WriteLinuxThumbnail(folder / name, folder / fixtures::LinuxThumbnailName(name, side), side) &&
+                ok;
+        }
+    }
 
     ibwgen::WaveSpec fastScan = Wave(4, 2, 1, fixtures::kFastScanNote);
     const char* const fastChannels[] = {"Height"};
