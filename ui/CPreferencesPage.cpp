@@ -33,6 +33,7 @@ constexpr CheckField kChecks[] = {
     {CPreferencesPage::IdControlBar, &ViewerPreferences::ControlBar},
     {CPreferencesPage::IdDecimate, &ViewerPreferences::DecimationEnable},
     {CPreferencesPage::IdLights, &ViewerPreferences::ShowLights},
+    {CPreferencesPage::IdReduceWhileMoving, &ViewerPreferences::ReduceWhileMoving},
 };
 
 // A stored index outside the list selects nothing. The index is wide so that a damaged stored
@@ -96,6 +97,7 @@ CPreferencesPage::CPreferencesPage(QWidget* parent) : QWidget(parent) {
     thresholds->addWidget(AddThresholdEdit(IdYThreshold));
     thresholds->addStretch();
     generalGrid->addLayout(thresholds, generalGrid->rowCount(), 0, 1, 2);
+    AddSpanning(generalGrid, AddCheck(IdReduceWhileMoving, "Reduced detail while the view moves"));
     generalGrid->setColumnStretch(1, 1);
 
     auto* colors = new QGroupBox("Colors");

@@ -39,6 +39,7 @@ public:
         IdControlBar = 1049,
         IdExportFactor = 1064,
         IdSpecular = 4201,
+        IdReduceWhileMoving = 4202,
     };
 
     explicit CPreferencesPage(QWidget* parent = nullptr);

@@ -40,6 +40,7 @@
     FIELD(bool,      DecimationEnable,     true,    Stored,    Kept,   0, 0)  /* reduce oversize images */ \
     FIELD(int,       XDecimationThreshold, 1024,    Stored,    Kept,   2, 2147483647) /* most columns kept */ \
     FIELD(int,       YDecimationThreshold, 1024,    Stored,    Kept,   2, 2147483647) /* most rows kept */ \
+    FIELD(bool,      ReduceWhileMoving,    true,    Stored,    Merged, 0, 0)  /* a lighter mesh while the view moves */ \
     FIELD(ColorRGBA, BackColor,            (ColorRGBA{255, 255, 255, 0}), Stored, Merged, 0, 0)  \
     FIELD(ColorRGBA, LightColor,           (ColorRGBA{255, 255, 255, 0}), Stored, Merged, 0, 0)  \
     FIELD(ColorRGBA, OnscreenTextColor,    (ColorRGBA{0, 176, 0, 255}),   Stored, Merged, 0, 0)  \

@@ -16,8 +16,10 @@
 #include <QImage>
 #include <QScreen>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -167,6 +169,66 @@ TEST_F(View, SceneUsesTheDecimationAndLabelUnits) {
     EXPECT_EQ(axes.Flags & 0x017F, 0x017F);
     // 6.3 in steps of 1: ticks 0 to 6.
     EXPECT_EQ(axes.XTickCount, 7);
+}
+
+// The screen as a person sees it, for looking at.
+void SaveScreen(const char* name) {
+    App().primaryScreen()->grabWindow(0).save(QStringLiteral(QT_TESTCASE_BUILDDIR "/") +
+                                              QString::fromLatin1(name));
+}
+
+// While the view moves on a machine where frames are slow, the scene draws a reduced mesh of the
+// same channel with the main mesh's record, axes and colours; the release, the wheel's pause, a
+// picture export and the preference each bring back the full mesh.
+TEST_F(View, MovingDrawsAReducedMeshAndRestBringsBackTheFullOne) {
+    CRenderFacade& facade = CRenderFacade::Instance();
+    Controller().FrameCosts().RecordFrame({64, 48}, 1000.0);
+    Controller().MouseDown(0, 0, 100, 100);
+    EXPECT_FALSE(Controller().InMotion()) << "a click alone changes nothing";
+    ASSERT_TRUE(Controller().MouseDrag(0, 0, 130, 110));
+    ASSERT_TRUE(Controller().InMotion());
+    const RenderHandle moving = Controller().MovingMesh();
+    MeshParams main, reduced;
+    ASSERT_TRUE(facade.GetMeshParams(Controller().MainMesh(), main));
+    ASSERT_TRUE(facade.GetMeshParams(moving, reduced));
+    EXPECT_TRUE(SameMeshParams(main, reduced));
+    AxesOptions mainAxes, reducedAxes;
+    facade.GetAxesOptions(Controller().MainMesh(), mainAxes);
+    facade.GetAxesOptions(moving, reducedAxes);
+    EXPECT_EQ(std::memcmp(&mainAxes, &reducedAxes, sizeof(AxesOptions)), 0);
+    App().View()->Window()->Repaint();
+    QTest::qWait(300);
+    SaveScreen("viewer_moving.png");
+    EXPECT_TRUE(Controller().MouseUp(0, 0, 130, 110));
+    EXPECT_FALSE(Controller().InMotion());
+    EXPECT_FALSE(Controller().MouseUp(0, 0, 130, 110)) << "nothing more to draw";
+    App().View()->Window()->Repaint();
+    QTest::qWait(300);
+    SaveScreen("viewer_at_rest.png");
+
+    // The wheel's steps: the full mesh is back once they pause.
+    QWheelEvent wheel(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(App().View()->Window(), &wheel);
+    EXPECT_TRUE(Controller().InMotion());
+    QTest::qWait(400);
+    EXPECT_FALSE(Controller().InMotion());
+
+    // A picture taken while moving is of the full mesh.
+    Controller().Wheel(0, 0, 1.0f, 0, 0);
+    ASSERT_TRUE(Controller().InMotion());
+    EXPECT_FALSE(Controller().RenderBitmap(40, 30).empty());
+    EXPECT_FALSE(Controller().InMotion());
+
+    ViewerPreferences prefs = Controller().GetPreferences();
+    prefs.ReduceWhileMoving = false;
+    Controller().ApplyPreferences(prefs);
+    Controller().MouseDown(0, 0, 100, 100);
+    Controller().MouseDrag(0, 0, 140, 120);
+    EXPECT_FALSE(Controller().InMotion());
+    Controller().MouseUp(0, 0, 140, 120);
+    prefs.ReduceWhileMoving = true;
+    Controller().ApplyPreferences(prefs);
 }
 
 } // namespace

@@ -22,7 +22,7 @@ void LimitPdfResolution(QPrinter& printer) {
 
 } // namespace
 
-CViewPrinter::CViewPrinter(const ViewController& controller_) : controller(controller_) {}
+CViewPrinter::CViewPrinter(ViewController& controller_) : controller(controller_) {}
 
 QPrinter& CViewPrinter::Printer() {
     if (!printer) {

@@ -11,7 +11,7 @@ class ViewController;
 
 class CViewPrinter {
 public:
-    explicit CViewPrinter(const ViewController& controller);
+    explicit CViewPrinter(ViewController& controller);
     virtual ~CViewPrinter() = default;
     CViewPrinter(const CViewPrinter&) = delete;
     CViewPrinter& operator=(const CViewPrinter&) = delete;
@@ -31,6 +31,6 @@ public:
     QPrinter& Printer();
 
 private:
-    const ViewController& controller;
+    ViewController& controller;
     std::unique_ptr<QPrinter> printer;
 };

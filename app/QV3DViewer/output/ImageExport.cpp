@@ -59,7 +59,7 @@ bool AskImageFileName(QWidget* owner, ImageExportRequest& request) {
     return true;
 }
 
-ImageSaveResult SaveImage(QWidget* owner, const ViewController& controller, ImageExportRequest& request,
+ImageSaveResult SaveImage(QWidget* owner, ViewController& controller, ImageExportRequest& request,
                           QSize size) {
     if (request.askName) {
         if (!AskImageFileName(owner, request)) {
@@ -107,7 +107,7 @@ void ReportImageSaveResult(const ImageSaveResult& result, const QString& path, Q
     }
 }
 
-bool CopyImageToClipboard(const ViewController& controller, QSize size) {
+bool CopyImageToClipboard(ViewController& controller, QSize size) {
     const WaitCursor wait;
     const QImage image = DibToImage(controller.RenderBitmap(size.width(), size.height()));
     if (image.isNull()) {

@@ -27,9 +27,9 @@ struct ImageSaveResult {
 // The save dialog with the picture filters; false on cancel.
 bool AskImageFileName(QWidget* owner, ImageExportRequest& request);
 // Renders the scene at `size` and writes it to the requested or chosen file.
-ImageSaveResult SaveImage(QWidget* owner, const ViewController& controller, ImageExportRequest& request,
+ImageSaveResult SaveImage(QWidget* owner, ViewController& controller, ImageExportRequest& request,
                           QSize size);
 // The message boxes of a failed save: the missing-encoder warning and the write failure.
 void ReportImageSaveResult(const ImageSaveResult& result, const QString& path, QWidget* owner);
 // The frame at `size` as an image on the clipboard; false when nothing could be rendered.
-bool CopyImageToClipboard(const ViewController& controller, QSize size);
+bool CopyImageToClipboard(ViewController& controller, QSize size);

@@ -9,6 +9,7 @@
 #include "base/Windows1252.h"
 
 #include <QMouseEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -35,7 +36,8 @@ unsigned KeyFlags(Qt::KeyboardModifiers modifiers) {
 } // namespace
 
 CQV3DViewerView::CQV3DViewerView(CQV3DViewerDoc* document_, CMainFrame* frame_)
-    : QWidget(frame_), document(document_), frame(frame_), window(new CViewWindow) {
+    : QWidget(frame_), document(document_), frame(frame_), window(new CViewWindow),
+      wheelRest(new QTimer(this)) {
     setMinimumSize(200, 150);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -46,6 +48,14 @@ CQV3DViewerView::CQV3DViewerView(CQV3DViewerDoc* document_, CMainFrame* frame_)
     window->onMove = [this](QMouseEvent* e) { OnMove(e); };
     window->onWheel = [this](QWheelEvent* e) { OnWheel(e); };
     controller.SetPaletteHook([this](int index) { frame->ChannelBar()->SetPaletteSel(index); });
+    // Wheel steps come one by one: the full mesh is back once they pause.
+    wheelRest->setSingleShot(true);
+    wheelRest->setInterval(kWheelRestMs);
+    connect(wheelRest, &QTimer::timeout, this, [this] {
+        if (!captured && controller.EndMotion()) {
+            window->Repaint();
+        }
+    });
 }
 
 CQV3DViewerView::~CQV3DViewerView() {
@@ -125,7 +135,9 @@ void CQV3DViewerView::OnRelease(QMouseEvent* event) {
     }
     captured = false;
     const QPoint p = event->position().toPoint();
-    controller.MouseUp(pressButton, KeyFlags(event->modifiers()), p.x(), p.y());
+    if (controller.MouseUp(pressButton, KeyFlags(event->modifiers()), p.x(), p.y())) {
+        window->Repaint();
+    }
 }
 
 void CQV3DViewerView::OnMove(QMouseEvent* event) {
@@ -139,5 +151,6 @@ void CQV3DViewerView::OnWheel(QWheelEvent* event) {
     const float steps = static_cast<float>(static_cast<std::int16_t>(event->angleDelta().y())) / 120.0f;
     const QPoint p = event->position().toPoint();
     controller.Wheel(0, KeyFlags(event->modifiers()), steps, p.x(), p.y());
+    wheelRest->start();
     window->Repaint();
 }

@@ -11,6 +11,7 @@
 class CMainFrame;
 class CQV3DViewerDoc;
 class CViewWindow;
+class QTimer;
 
 class CQV3DViewerView : public QWidget {
 public:
@@ -38,11 +39,15 @@ private:
     void OnWheel(QWheelEvent* event);
     void Paint();
 
+    // After the last wheel step, the time until the full mesh is drawn again.
+    static constexpr int kWheelRestMs = 150;
+
     ViewController controller;
     int pressButton = 0;
 
     CQV3DViewerDoc* document;
     CMainFrame* frame;
     CViewWindow* window;
+    QTimer* wheelRest;
     bool captured = false;
 };

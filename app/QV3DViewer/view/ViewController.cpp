@@ -10,6 +10,8 @@
 #include "ui/PreferenceLimits.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -83,6 +85,7 @@ void ViewController::ReleaseMesh(RenderHandle& mesh) {
 }
 
 void ViewController::Release() {
+    EndMotion();
     ReleaseMesh(overlayMesh);
     ReleaseMesh(mainMesh);
     if (context != nullptr) {
@@ -95,8 +98,14 @@ void ViewController::Release() {
 }
 
 void ViewController::Draw(int width, int height) {
-    if (context != nullptr) {
-        Facade().DrawContext(context, width, height);
+    if (context == nullptr) {
+        return;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    Facade().DrawContext(context, width, height);
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    if (mainMesh != nullptr) {
+        detail.RecordFrame(InMotion() ? movingSize : mainSize, took.count());
     }
 }
 
@@ -115,6 +124,7 @@ void ViewController::RegisterColourTables() {
 }
 
 bool ViewController::SelectChannel(CIBWReader* reader_, int index) {
+    EndMotion();
     reader = reader_;
     if (reader == nullptr || reader->GetChannel(index) == nullptr) {
         return false;
@@ -156,6 +166,9 @@ RenderHandle ViewController::CreateChannelMesh(int index, bool overlay) {
                   : Facade().CreateMesh(channel->columns, channel->rows);
     if (mesh == nullptr) {
         return nullptr;
+    }
+    if (!overlay) {
+        mainSize = size;
     }
     MeshParams params;
     Facade().GetMeshParams(mesh, params);
@@ -252,6 +265,7 @@ bool ViewController::ApplyPalette(RenderHandle mesh, int index) {
 }
 
 bool ViewController::SetPalette(int index) {
+    EndMotion();
     if (overlayMesh != nullptr) {
         ApplyPalette(overlayMesh, index);
         ApplyPalette(mainMesh, index);
@@ -271,6 +285,7 @@ bool ViewController::SetPalette(int index) {
 }
 
 bool ViewController::SetOverlayPalette(int index) {
+    EndMotion();
     if (overlayMesh == nullptr) {
         return false;
     }
@@ -280,6 +295,7 @@ bool ViewController::SetOverlayPalette(int index) {
 }
 
 bool ViewController::SelectOverlayChannel(int index) {
+    EndMotion();
     if (index < 0) {
         if (overlayMesh == nullptr) {
             return false;
@@ -304,6 +320,7 @@ bool ViewController::SelectOverlayChannel(int index) {
 
 void ViewController::SaveRange(RenderHandle mesh, std::vector<SavedRange>& ranges, int channel,
                                const MeshParams& params) {
+    EndMotion();
     const std::size_t slot = static_cast<std::size_t>(channel);
     if (slot < ranges.size()) {
         ranges[slot] = {true, params.ZRange, params.ZOffset, params.ZScale};
@@ -347,17 +364,19 @@ void ViewController::MouseDown(int button, unsigned keyFlags, int x, int y) {
     ReadViewState(pressState);
 }
 
-void ViewController::MouseUp(int button, unsigned keyFlags, int x, int y) {
+bool ViewController::MouseUp(int button, unsigned keyFlags, int x, int y) {
     (void)button;
     (void)keyFlags;
     pressX = x;
     pressY = y;
+    return EndMotion();
 }
 
 bool ViewController::MouseDrag(int button, unsigned keyFlags, int x, int y) {
     ViewState state = pressState;
     const bool changed = ApplyDrag(state, button, keyFlags, x - pressX, y - pressY);
     if (changed) {
+        BeginMotion();
         SetViewState(state);
     }
     if (changeHook) {
@@ -373,6 +392,7 @@ void ViewController::Wheel(int flag, unsigned keyFlags, float steps, int x, int 
     if (flag != 0) {
         return;
     }
+    BeginMotion();
     ViewState state;
     ReadViewState(state);
     ApplyWheel(state, steps);
@@ -398,6 +418,7 @@ void ViewController::SetTextFlags(int bits) {
 }
 
 void ViewController::ApplyPreferences(const ViewerPreferences& next) {
+    EndMotion();
     ViewState state;
     if (ReadViewState(state)) {
         state.Projection = next.OrthoProjection ? 1 : 0;
@@ -470,10 +491,11 @@ bool ViewController::ExportMeshVrml(const std::string& path, std::string* error)
     return Facade().ExportVrml(path, mainMesh, error);
 }
 
-std::vector<std::uint8_t> ViewController::RenderBitmap(int width, int height) const {
+std::vector<std::uint8_t> ViewController::RenderBitmap(int width, int height) {
     if (context == nullptr) {
         return {};
     }
+    EndMotion();
     ContextInfo info;
     Facade().GetContextInfo(context, info);
     RenderHandle memory = Facade().CreateMemoryContext(info.Window, nullptr);
@@ -485,4 +507,67 @@ std::vector<std::uint8_t> ViewController::RenderBitmap(int width, int height) co
     Facade().UnshareScene(memory);
     Facade().ReleaseContext(memory);
     return dib;
+}
+
+void ViewController::BeginMotion() {
+    if (!prefs.ReduceWhileMoving || mainMesh == nullptr) {
+        return;
+    }
+    const MeshGridSize wanted = detail.MovingSize(mainSize);
+    // Started, or resized only when the frames tell of a clearly different budget: each new mesh
+    // costs a build.
+    const auto near = [](int a, int b) { return std::abs(a - b) * 4 <= b; };
+    if (InMotion() && near(wanted.columns, movingSize.columns) && near(wanted.rows, movingSize.rows)) {
+        return;
+    }
+    EndMotion();
+    if (wanted.columns == mainSize.columns && wanted.rows == mainSize.rows) {
+        return;
+    }
+    movingMesh = CreateMovingMesh(mainMesh, mainChannel, wanted);
+    if (movingMesh == nullptr) {
+        return;
+    }
+    Facade().SetMeshColorTable(movingMesh, mainPalette, true);
+    if (overlayMesh != nullptr) {
+        movingOverlay = CreateMovingMesh(overlayMesh, overlayChannel, wanted);
+        if (movingOverlay != nullptr) {
+            Facade().SetMeshColorTable(movingOverlay, overlayPalette, true);
+            Facade().SetOverlayMesh(movingMesh, movingOverlay);
+        }
+    }
+    movingSize = wanted;
+    Facade().RemoveMeshFromScene(context, mainMesh);
+    Facade().AddMeshToScene(context, movingMesh);
+}
+
+bool ViewController::EndMotion() {
+    if (movingMesh == nullptr) {
+        return false;
+    }
+    Facade().RemoveMeshFromScene(context, movingMesh);
+    Facade().AddMeshToScene(context, mainMesh);
+    ReleaseMesh(movingOverlay);
+    ReleaseMesh(movingMesh);
+    return true;
+}
+
+// The same channel, record and axes as `full`, sampled from the channel's data the way
+// decimation samples it.
+RenderHandle ViewController::CreateMovingMesh(RenderHandle full, int channel, MeshGridSize size) const {
+    const CIBWChannel* shown = reader == nullptr ? nullptr : reader->GetChannel(channel);
+    MeshParams params;
+    AxesOptions axes;
+    axes.Size = sizeof(AxesOptions);
+    if (shown == nullptr || !Facade().GetMeshParams(full, params) || !Facade().GetAxesOptions(full, axes)) {
+        return nullptr;
+    }
+    RenderHandle mesh = Facade().CreateDecimatedMesh(shown->columns, shown->rows, size.columns, size.rows);
+    if (mesh == nullptr) {
+        return nullptr;
+    }
+    Facade().SetMeshParams(mesh, params);
+    Facade().SetAxesOptions(mesh, axes);
+    Facade().LoadMeshData(mesh, shown->data, shown->points);
+    return mesh;
 }

@@ -3,6 +3,7 @@
 // mouse input into view-state changes. All render work goes through the render facade.
 #pragma once
 
+#include "app/QV3DViewer/view/MotionDetail.h"
 #include "render/CRenderFacade.h"
 #include "ui/ViewerPreferences.h"
 
@@ -46,9 +47,18 @@ public:
 
     // Mouse. Buttons: 0 left, 1 right, 2 middle; key flags 0x04 Shift, 0x08 Ctrl.
     void MouseDown(int button, unsigned keyFlags, int x, int y);
-    void MouseUp(int button, unsigned keyFlags, int x, int y);
+    // True when the view must be drawn again (the full mesh is back).
+    bool MouseUp(int button, unsigned keyFlags, int x, int y);
     bool MouseDrag(int button, unsigned keyFlags, int x, int y);
     void Wheel(int flag, unsigned keyFlags, float steps, int x, int y);
+    // While the view moves the scene shows a reduced mesh of the same channel, sized from what
+    // recent frames cost (a drag starts it, the release ends it; the view ends a wheel's).
+    // EndMotion puts the full mesh back and is true when it did; pictures, prints and every
+    // change of the scene end the motion first.
+    bool EndMotion();
+    bool InMotion() const { return movingMesh != nullptr; }
+    // What recent frames cost, from which the moving mesh is sized.
+    MotionDetail& FrameCosts() { return detail; }
 
     // State access.
     bool ReadViewState(ViewState& out) const;
@@ -69,7 +79,7 @@ public:
     bool ExportMeshStl(const std::string& path, bool withColor, std::string* error = nullptr);
     bool ExportMeshVrml(const std::string& path, std::string* error = nullptr);
     // An off-screen frame of the view as a bottom-up 24-bit bitmap; empty without a context.
-    std::vector<std::uint8_t> RenderBitmap(int width, int height) const;
+    std::vector<std::uint8_t> RenderBitmap(int width, int height);
 
     int MainPalette() const { return mainPalette; }
     int OverlayPalette() const { return overlayPalette; }
@@ -77,6 +87,7 @@ public:
     RenderHandle Context() const { return context; }
     RenderHandle MainMesh() const { return mainMesh; }
     RenderHandle OverlayMesh() const { return overlayMesh; }
+    RenderHandle MovingMesh() const { return movingMesh; }
 
 private:
     RenderHandle CreateChannelMesh(int index, bool overlay);
@@ -84,6 +95,8 @@ private:
     bool SetupAxes(const CIBWChannel& channel, RenderHandle mesh);
     void SetViewState(ViewState state);
     void ReleaseMesh(RenderHandle& mesh);
+    void BeginMotion();
+    RenderHandle CreateMovingMesh(RenderHandle full, int channel, MeshGridSize size) const;
     void SaveRange(RenderHandle mesh, std::vector<SavedRange>& ranges, int channel, const MeshParams& params);
 
     ViewState pressState;
@@ -104,4 +117,9 @@ private:
     int mainChannel = 0;
     int overlayChannel = 0;
     int textFlags = 0;
+    MeshGridSize mainSize;
+    MeshGridSize movingSize;
+    MotionDetail detail;
+    RenderHandle movingMesh = nullptr;
+    RenderHandle movingOverlay = nullptr;
 };
