@@ -21,9 +21,10 @@ namespace {
 using apptest::Fields;
 using apptest::ViewerFixture;
 
-const std::set<std::string> kMerged = {
-    "UseChannelPalette", "AutoScaleChannel", "ZAspectRatio", "SpecularFactor",    "ZoomFactor",  "AbsoluteZ",
-    "AbsoluteZOverlay",  "BackColor",        "LightColor",   "OnscreenTextColor", "PaletteIndex"};
+const std::set<std::string> kMerged = {"UseChannelPalette", "AutoScaleChannel", "ZAspectRatio",
+                                       "SpecularFactor",    "ZoomFactor",       "AbsoluteZ",
+                                       "AbsoluteZOverlay",  "BackColor",        "LightColor",
+                                       "OnscreenTextColor", "PaletteIndex",     "ReduceWhileMoving"};
 
 // A record that differs from `p` in every field and survives the dialog unchanged: the dialog
 // gives every colour but the NaN colour an alpha of 0.

@@ -81,9 +81,10 @@ TEST_F(ProfileSettings, DefaultsAreStoredInTheirTextForms) {
     EXPECT_EQ(Stored("ShowLabels"), "1");
     EXPECT_EQ(Stored("XDecimationThreshold"), "1024");
     EXPECT_EQ(Stored("PaletteIndex"), "0");
+    EXPECT_EQ(Stored("ReduceWhileMoving"), "1");
     QSettings s("Quorvane", "Vistrel Light");
     s.beginGroup("Settings");
-    EXPECT_EQ(s.childKeys().size(), 27);
+    EXPECT_EQ(s.childKeys().size(), 28);
     EXPECT_FALSE(s.contains("SpecularEnabled"));
 }
 
