@@ -43,8 +43,8 @@ public:
     std::string PrecisionNote() const { return PrecisionLossText(precisionLoss); }
 
     // Writes channel `index` as Igor text, replacing `path` only once the whole text is on disk.
-    // False for an index that is not a channel or a file that could not be written, with the
-    // reason in `error` when given.
+    // A wave name that is not a standard Igor name is written quoted. False for an index that is not a
+    // channel or a file that could not be written, with the reason in `error` when given.
     bool WriteItx(const std::string& path, const std::string& waveName, int index, bool noteWanted,
                   std::string* error = nullptr) const;
 
