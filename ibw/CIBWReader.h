@@ -41,6 +41,9 @@ public:
     const std::string& RefusalReason() const { return refusal; }
     // What became of values that 32-bit floats cannot hold, as one line; empty when nothing did.
     std::string PrecisionNote() const { return PrecisionLossText(precisionLoss); }
+    // Why the channels are drawn with a spacing of 1 instead of the wave's own, as one line;
+    // empty when the wave's spacings are used.
+    const std::string& SpacingNote() const { return spacingNote; }
 
     // Writes channel `index` as Igor text, replacing `path` only once the whole text is on disk.
     // A wave name that is not a standard Igor name is written quoted. False for an index that is not a
@@ -62,4 +65,5 @@ private:
     bool Refuse(const std::string& reason);
 
     std::string refusal;
+    std::string spacingNote;
 };
