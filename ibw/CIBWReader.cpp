@@ -1,5 +1,6 @@
 #include "ibw/CIBWReader.h"
 
+#include "ibw/ChannelGrid.h"
 #include "ibw/IBWRefusalText.h"
 #include "ibw/IBWWaveInfo.h"
 #include "ibw/UnitForChannelName.h"
@@ -50,6 +51,7 @@ void CIBWReader::Close() {
     note.reset();
     waveHeader = WaveHeader5{};
     precisionLoss = IBWPrecisionLoss{};
+    spacingNote.clear();
 }
 
 bool CIBWReader::Open(const std::string& path) {
@@ -115,14 +117,7 @@ bool CIBWReader::OpenInstrumentImage(IBWStream& stream) {
     waveHeader = header;
     waveData = std::move(data);
     const auto* values = reinterpret_cast<const float*>(waveData.get());
-    CIBWChannel channel;
-    channel.columns = header.nDim[0];
-    channel.rows = header.nDim[1];
-    channel.points = channel.columns * channel.rows;
-    channel.xExtent = (channel.columns - 1) * header.sfA[0];
-    channel.xStart = header.sfB[0];
-    channel.yExtent = (channel.rows - 1) * header.sfA[1];
-    channel.yStart = header.sfB[1];
+    CIBWChannel channel = ChannelGrid(header.nDim[0], header.nDim[1], header.sfA, header.sfB, &spacingNote);
     channel.xUnit = UnitText(header.dimUnits[0]);
     channel.yUnit = UnitText(header.dimUnits[1]);
     const std::vector<std::string>& names = note->dimLabels[2];

@@ -41,10 +41,13 @@ public:
     const std::string& RefusalReason() const { return refusal; }
     // What became of values that 32-bit floats cannot hold, as one line; empty when nothing did.
     std::string PrecisionNote() const { return PrecisionLossText(precisionLoss); }
+    // Why the channels are drawn with a spacing of 1 instead of the wave's own, as one line;
+    // empty when the wave's spacings are used.
+    const std::string& SpacingNote() const { return spacingNote; }
 
     // Writes channel `index` as Igor text, replacing `path` only once the whole text is on disk.
-    // False for an index that is not a channel or a file that could not be written, with the
-    // reason in `error` when given.
+    // A wave name that is not a standard Igor name is written quoted. False for an index that is not a
+    // channel or a file that could not be written, with the reason in `error` when given.
     bool WriteItx(const std::string& path, const std::string& waveName, int index, bool noteWanted,
                   std::string* error = nullptr) const;
 
@@ -62,4 +65,5 @@ private:
     bool Refuse(const std::string& reason);
 
     std::string refusal;
+    std::string spacingNote;
 };

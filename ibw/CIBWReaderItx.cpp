@@ -1,30 +1,67 @@
 // Igor text export of one channel: header, one line per column, scaling commands, note commands.
 #include "ibw/CIBWReader.h"
 
+#include "ibw/IgorTextSyntax.h"
+
 #include "base/SafeFileWriter.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <vector>
 
 namespace {
 
 constexpr std::size_t kNoteLineLimit = 300; // characters per Igor note command
 constexpr std::size_t kPairsPerGroup = 10;
 
-// printf's %.*g in the "C" locale whatever the process locale is (a decimal comma would make
-// the file unreadable); non-finite values are the words Igor reads back, not "-nan".
-std::string FormatNumber(double value, int precision) {
+// 9 significant digits read back as the same 32-bit float.
+constexpr int kFloatDigits = 9;
+constexpr int kStepDigits = 15;
+
+// Non-finite values are the words Igor reads back, not "-nan".
+std::string NonFiniteWord(double value) {
     if (std::isnan(value)) {
         return "NaN";
     }
-    if (std::isinf(value)) {
-        return value > 0 ? "INF" : "-INF";
+    return value > 0 ? "INF" : "-INF";
+}
+
+// printf's %.*g in the "C" locale whatever the process locale is (a decimal comma would make
+// the file unreadable).
+std::string FormatNumber(double value, int precision) {
+    if (!std::isfinite(value)) {
+        return NonFiniteWord(value);
     }
     char text[64];
     const std::to_chars_result end =
         std::to_chars(text, text + sizeof text, value, std::chars_format::general, precision);
     return std::string(text, end.ptr);
+}
+
+// The shortest text that reads back as the same double.
+std::string FormatExact(double value) {
+    if (!std::isfinite(value)) {
+        return NonFiniteWord(value);
+    }
+    char text[64];
+    const std::to_chars_result end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::general);
+    return std::string(text, end.ptr);
+}
+
+// A note value too long for one command, in escaped pieces of at most the line limit; an escape
+// is never cut in two.
+std::vector<std::string> EscapedPieces(const std::string& value) {
+    std::vector<std::string> pieces(1);
+    for (char c : value) {
+        const std::string escaped = IgorStringContents(std::string(1, c));
+        if (pieces.back().size() + escaped.size() > kNoteLineLimit) {
+            pieces.emplace_back();
+        }
+        pieces.back() += escaped;
+    }
+    return pieces;
 }
 
 void WriteNoteLines(SafeFileWriter& out, const std::string& waveName,
@@ -39,7 +76,9 @@ void WriteNoteLines(SafeFileWriter& out, const std::string& waveName,
         bool piecesWritten = false;
         std::size_t g = 0;
         for (; g < groupSize; ++g) {
-            const auto& [key, value] = pairs[next + g];
+            const std::string key = IgorStringContents(pairs[next + g].first);
+            const std::string& rawValue = pairs[next + g].second;
+            const std::string value = IgorStringContents(rawValue);
             if (line.size() >= kNoteLineLimit) {
                 break;
             }
@@ -50,11 +89,12 @@ void WriteNoteLines(SafeFileWriter& out, const std::string& waveName,
                     out.Write(opening);
                 }
                 out.Write(key + ": ");
-                for (std::size_t at = 0; at < value.size(); at += kNoteLineLimit) {
-                    if (at != 0) {
+                const std::vector<std::string> pieces = EscapedPieces(rawValue);
+                for (std::size_t k = 0; k < pieces.size(); ++k) {
+                    if (k != 0) {
                         out.Write(opening);
                     }
-                    out.Write(value.substr(at, kNoteLineLimit) + closing);
+                    out.Write(pieces[k] + closing);
                 }
                 piecesWritten = true;
                 ++g;
@@ -83,28 +123,34 @@ bool CIBWReader::WriteItx(const std::string& path, const std::string& waveName, 
         }
         return false;
     }
+    const std::string name = IgorWaveNameInCommand(waveName);
     SafeFileWriter out(path);
     if (out.Open()) {
         out.Write("IGOR\nWAVES/N=(" + std::to_string(channel->columns) + "," + std::to_string(channel->rows) +
-                  ",1)\t" + waveName + "\nBEGIN\n");
+                  ",1)\t" + name + "\nBEGIN\n");
         std::string line;
         for (std::int32_t i = 0; i < channel->columns; ++i) {
             line.clear();
             for (std::int32_t j = 0; j < channel->rows; ++j) {
                 line += "\t";
                 line += FormatNumber(
-                    static_cast<double>(channel->data[i + std::int64_t{j} * channel->columns]), 6);
+                    static_cast<double>(channel->data[i + std::int64_t{j} * channel->columns]), kFloatDigits);
             }
             line += "\n";
             out.Write(line);
         }
         out.Write("END\n");
-        out.Write("X SetScale/P x 0," + FormatNumber(channel->xExtent / (channel->columns - 1), 15) + ",\"" +
-                  channel->xUnit + "\", " + waveName + "; SetScale/P y 0," +
-                  FormatNumber(channel->yExtent / (channel->rows - 1), 15) + ",\"" + channel->yUnit + "\", " +
-                  waveName + "; SetScale d 0,0,\"" + channel->zUnit + "\", " + waveName + "\n");
+        const auto axis = [&](const char* letter, double start, double extent, std::int32_t count,
+                              const std::string& unit) {
+            return std::string("SetScale/P ") + letter + " " + FormatExact(start) + "," +
+                   FormatNumber(extent / (count - 1), kStepDigits) + ",\"" + IgorStringContents(unit) +
+                   "\", " + name;
+        };
+        out.Write("X " + axis("x", channel->xStart, channel->xExtent, channel->columns, channel->xUnit) +
+                  "; " + axis("y", channel->yStart, channel->yExtent, channel->rows, channel->yUnit) +
+                  "; SetScale d 0,0,\"" + IgorStringContents(channel->zUnit) + "\", " + name + "\n");
         if (noteWanted && note && !note->pairs.empty()) {
-            WriteNoteLines(out, waveName, note->pairs);
+            WriteNoteLines(out, name, note->pairs);
         }
     }
     if (!out.Commit()) {

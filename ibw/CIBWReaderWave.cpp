@@ -2,6 +2,7 @@
 // units from its header and its channels named by their layer labels or by the wave's own name.
 #include "ibw/CIBWReader.h"
 
+#include "ibw/ChannelGrid.h"
 #include "ibw/IBWRefusalText.h"
 #include "ibw/IBWSections.h"
 #include "ibw/IBWWaveInfo.h"
@@ -60,14 +61,8 @@ bool CIBWReader::OpenWave(IBWStream& stream, const IBWWaveInfo& info) {
     waveData = std::move(values);
     pointCount = info.points;
     const auto* floats = reinterpret_cast<const float*>(waveData.get());
-    CIBWChannel channel;
-    channel.columns = info.dims[0];
-    channel.rows = info.dims[1];
-    channel.points = channel.columns * channel.rows;
-    channel.xExtent = (channel.columns - 1) * info.spacing[0];
-    channel.xStart = info.start[0];
-    channel.yExtent = (channel.rows - 1) * info.spacing[1];
-    channel.yStart = info.start[1];
+    CIBWChannel channel =
+        ChannelGrid(info.dims[0], info.dims[1], info.spacing.data(), info.start.data(), &spacingNote);
     channel.xUnit = info.dimUnits[0];
     channel.yUnit = info.dimUnits[1];
     channel.zUnit = info.dataUnits;

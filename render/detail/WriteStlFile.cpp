@@ -6,6 +6,7 @@
 
 #include "base/SafeFileWriter.h"
 
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -30,12 +31,15 @@ void PutFloat(std::uint8_t* out, float v) {
     Put32(out, std::bit_cast<std::uint32_t>(v));
 }
 
-SolidPoint FixedNormal(SolidFace face) {
+// The outward axis of each wall and of the floor. A wall triangle is vertical, so its right-hand
+// normal lies along that axis: in or out, depending on whether the surface there is above or
+// below the base plane. A degenerate triangle (a wall of zero height) keeps the outward axis.
+SolidPoint OutwardAxis(SolidFace face) {
     switch (face) {
     case SolidFace::FrontWall:
-        return {0.0f, 1.0f, 0.0f};
-    case SolidFace::BackWall:
         return {0.0f, -1.0f, 0.0f};
+    case SolidFace::BackWall:
+        return {0.0f, 1.0f, 0.0f};
     case SolidFace::LeftWall:
         return {-1.0f, 0.0f, 0.0f};
     case SolidFace::RightWall:
@@ -43,6 +47,21 @@ SolidPoint FixedNormal(SolidFace face) {
     default:
         return {0.0f, 0.0f, -1.0f};
     }
+}
+
+SolidPoint WallNormal(const SolidTriangle& t) {
+    const SolidPoint axis = OutwardAxis(t.face);
+    const auto d = [](const SolidPoint& to, const SolidPoint& from) {
+        return std::array<double, 3>{static_cast<double>(to.x) - from.x, static_cast<double>(to.y) - from.y,
+                                     static_cast<double>(to.z) - from.z};
+    };
+    const std::array<double, 3> a = d(t.v[1], t.v[0]);
+    const std::array<double, 3> b = d(t.v[2], t.v[0]);
+    const double along = axis.x * (a[1] * b[2] - a[2] * b[1]) + axis.y * (a[2] * b[0] - a[0] * b[2]) +
+                         axis.z * (a[0] * b[1] - a[1] * b[0]);
+    if (along < 0.0)
+        return {-axis.x, -axis.y, -axis.z};
+    return axis;
 }
 
 // Facets go into a fixed block that is handed to the file whenever it is full.
@@ -79,10 +98,11 @@ private:
     std::size_t used = 0;
 };
 
-// (first - third) x (third - second), normalised: the reverse of the right-hand normal.
+// (first - third) x (second - third), normalised: the right-hand normal of the written order,
+// which points up, out of the solid, wherever the grid runs the usual way.
 inline void TopNormal(const float* first, const float* second, const float* third, float n[3]) {
     const float a[3] = {first[0] - third[0], first[1] - third[1], first[2] - third[2]};
-    const float b[3] = {third[0] - second[0], third[1] - second[1], third[2] - second[2]};
+    const float b[3] = {second[0] - third[0], second[1] - third[1], second[2] - third[2]};
     const float x = a[1] * b[2] - a[2] * b[1];
     const float y = a[2] * b[0] - a[0] * b[2];
     const float z = a[0] * b[1] - a[1] * b[0];
@@ -141,7 +161,7 @@ bool WriteStlFile(const char* path, std::size_t cols, std::size_t rows, const fl
 
         FacetBlock out(file);
         ForEachWallTriangle(cols, rows, positions, [&](const SolidTriangle& t) {
-            const SolidPoint n = FixedNormal(t.face);
+            const SolidPoint n = WallNormal(t);
             const float normal[3] = {n.x, n.y, n.z};
             const float v[3][3] = {{t.v[0].x, t.v[0].y, t.v[0].z},
                                    {t.v[1].x, t.v[1].y, t.v[1].z},

@@ -10,7 +10,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <csignal>
+#include <cstring>
+#include <limits>
 #include <fstream>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -135,6 +138,43 @@ TEST_F(BatchExport, SolidsAndIgorTextOfTheChosenChannel) {
     EXPECT_NE(itx.find("WAVES/N=(40,30,1)\tamplitude\n"), std::string::npos);
     // The second channel's first value.
     EXPECT_NE(itx.find("BEGIN\n\t1200\t"), std::string::npos);
+}
+
+// A wave whose spacings cannot be drawn is exported over its element indices with one line
+// that says so; before, the VRML file held "-nan" and nothing was said.
+TEST_F(BatchExport, UndrawableSpacingIsToldAndExportedAsOne) {
+    for (const auto& [x, y] : {std::pair{0.0, 2e-8}, {1e-8, std::numeric_limits<double>::quiet_NaN()}}) {
+        SCOPED_TRACE(std::to_string(x) + ", " + std::to_string(y));
+        ibwgen::WaveSpec waveSpec = apptest::ImageSpec(6, 5, {"Height"});
+        waveSpec.spacing = {x, y, 1, 1};
+        const apptest::TempFile odd(waveSpec, "-odd.ibw");
+        const Outcome outcome = RunOn(
+            {QStringLiteral("--export-stl"), Out("odd.stl"), QStringLiteral("--export-vrml"), Out("odd.wrl"),
+             QStringLiteral("--export-itx"), Out("odd.itx"), QString::fromStdString(odd.path())});
+        ASSERT_EQ(outcome.status, 0) << outcome.stderrText.toStdString();
+        EXPECT_EQ(outcome.stderrText.count(QLatin1Char('\n')), 1) << outcome.stderrText.toStdString();
+        EXPECT_TRUE(
+            outcome.stderrText.contains(QStringLiteral("it is drawn and exported with a spacing of 1")))
+            << outcome.stderrText.toStdString();
+
+        const std::string wrl = ReadAll(Out("odd.wrl"));
+        EXPECT_EQ(wrl.find("nan"), std::string::npos);
+        EXPECT_EQ(wrl.find("inf"), std::string::npos);
+        const std::string stl = ReadAll(Out("odd.stl"));
+        ASSERT_EQ(stl.size(), 84u + 50u * (2u * 5u * 4u + 6u * 6u + 6u * 5u - 12u));
+        for (std::size_t at = 84; at + 50 <= stl.size(); at += 50) {
+            for (std::size_t k = 0; k < 12; ++k) {
+                float v = 0;
+                std::memcpy(&v, stl.data() + at + 4 * k, 4);
+                ASSERT_TRUE(std::isfinite(v)) << "facet at " << at;
+            }
+        }
+        const std::string itx = ReadAll(Out("odd.itx"));
+        EXPECT_NE(itx.find(x == 0 ? "SetScale/P x " : "SetScale/P y "), std::string::npos);
+        EXPECT_NE(itx.find(x == 0 ? ",1,\"m\", odd; SetScale/P y" : ",1,\"m\", odd; SetScale d"),
+                  std::string::npos)
+            << itx.substr(itx.find("X SetScale"));
+    }
 }
 
 TEST_F(BatchExport, FailuresExitNonZeroWithOneLine) {

@@ -125,7 +125,7 @@ TEST_F(ExportCommands, EachFormatIsWrittenThroughTheController) {
     Export(cmd::AsciiExport, "amplitude");
     const std::string itx = ReadAll(folder.File("amplitude.itx"));
     EXPECT_EQ(itx.rfind("IGOR\nWAVES/N=(64,48,1)\tamplitude\nBEGIN\n\t0\t0\t0", 0), 0u);
-    EXPECT_NE(itx.find("\n\t0.29552\t0.29552\t"), std::string::npos);
+    EXPECT_NE(itx.find("\n\t0.295520216\t0.295520216\t"), std::string::npos);
     EXPECT_NE(itx.find("X Note amplitude, \"ScanSize: 6.4e-06\\rScanRate: 1 \\rImagingMode: AC Mode\\r\"\n"),
               std::string::npos);
     EXPECT_EQ(folder.Names(), (std::set<std::string>{"amplitude.itx", "solid.stl", "solid.wrl"}));

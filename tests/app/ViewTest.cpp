@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QImage>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -118,6 +119,22 @@ TEST_F(View, TextTogglesAreIndependentAndChecked) {
     Controller().ReadViewState(state);
     EXPECT_EQ(state.TextFlags, 0);
     EXPECT_FALSE(frame.MenuAction(cmd::LightInformation)->isChecked());
+}
+
+// A wave whose x spacing is 0 is drawn over its column indices, and the status bar says so
+// until a file with usable spacings is opened.
+TEST_F(View, UndrawableSpacingIsDrawnAsOneAndTold) {
+    ibwgen::WaveSpec waveSpec = apptest::PlaneSpec();
+    waveSpec.spacing = {0, 1e-7, 1, 1};
+    const apptest::TempFile odd(waveSpec, "-odd.ibw"); // not the path the fixture opened
+    apptest::OpenInViewer(odd.path());
+    EXPECT_EQ(Controller().GetCurrentChannel()->xExtent, 63.0);
+    EXPECT_EQ(
+        App().MainFrame()->statusBar()->currentMessage(),
+        QStringLiteral("The surface cannot be drawn with the x spacing (0); it is drawn and exported with a "
+                       "spacing of 1."));
+    apptest::OpenInViewer(file->path());
+    EXPECT_EQ(App().MainFrame()->statusBar()->currentMessage(), QString());
 }
 
 TEST_F(View, ChannelAndColourTableListsSwitchTheSurface) {

@@ -1,14 +1,18 @@
 // Igor text export, compared byte for byte.
 #include "ibw/CIBWReader.h"
 
+#include "IgorTextReader.h"
 #include "TestFiles.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <fstream>
 #include <sstream>
 
@@ -88,9 +92,10 @@ TEST(WriteItx, StepOfAWideScan) {
     waveSpec.spacing[0] = 2e-05 / 255;
     waveSpec.dimLabels[2] = {"PhaseRetrace"};
     std::string text = Export(waveSpec, "w").text;
-    EXPECT_NE(text.find("X SetScale/P x 0,7.84313725490196e-08,\"m\", w; SetScale/P y 0,2e-08,\"m\", w; "
-                        "SetScale d 0,0,\"\xB0\", w\n"),
-              std::string::npos);
+    EXPECT_NE(
+        text.find("X SetScale/P x -1e-06,7.84313725490196e-08,\"m\", w; SetScale/P y 5e-07,2e-08,\"m\", w; "
+                  "SetScale d 0,0,\"\xB0\", w\n"),
+        std::string::npos);
 }
 
 TEST(WriteItx, NonFiniteValuesAndStepsAreIgorWords) {
@@ -136,6 +141,78 @@ TEST(WriteItx, LongValuesAndLongLinesAreSplit) {
     waveSpec.note = "P: " + v150 + "\rQ: " + v150 + "\rR: 3\r";
     std::string pq = "P: " + v150 + "\\rQ: " + v150 + "\\r";
     EXPECT_EQ(Export(waveSpec, "img").text, kThreeByTwo + open + pq + "\"\n" + open + "R: 3\\r\"\n");
+}
+
+// What Igor loads from the file is the channel as it was: the wave's name, both axes with their
+// own starts, the note with its backslashes and quotes, and every 32-bit value to the bit.
+TEST(WriteItx, ReadsBackAsTheSameWave) {
+    ibwgen::WaveSpec waveSpec;
+    waveSpec.dims = {4, 3, 1, 0};
+    waveSpec.spacing = {2.5e-08, 4e-09, 1, 1};
+    waveSpec.start = {-1.2345678901234567e-06, 3.0000000000000004e-07, 0, 0};
+    waveSpec.dimUnits = {"m", "nm", "", ""};
+    waveSpec.dimLabels[2] = {"PhaseRetrace"};
+    waveSpec.values = {0.1f,
+                       1.0f / 3.0f,
+                       123456.789f,
+                       -2.7182817e-09f,
+                       16777217.0f,
+                       1e-40f, // subnormal
+                       -0.0f,
+                       std::numeric_limits<float>::max(),
+                       std::numeric_limits<float>::quiet_NaN(),
+                       std::numeric_limits<float>::infinity(),
+                       0.30000001f,
+                       7.0f};
+    waveSpec.note = "Path: C:\\scans\\2024\\\"one\".ibw\r"
+                    "Comment: a \"quoted\" word\tand a tab\r"
+                    "\nAfterLineFeed: 1\r"
+                    "Trailing\\: \\\r";
+    for (int i = 0; i < 11; ++i) { // two note commands
+        waveSpec.note += "K" + std::to_string(i) + ": " + std::to_string(i) + "\r";
+    }
+    struct Case {
+        const char* given;
+        const char* read; // the name Igor gives the wave
+        bool quoted;
+    };
+    const Case cases[] = {
+        {"Height_2", "Height_2", false},          // a standard name
+        {"scan one", "scan one", true},           // a space
+        {"20240501_0001", "20240501_0001", true}, // a digit first
+        {"O'Brien;1", "O_Brien_1", true},         // what a quoted name cannot hold
+        {"Mess\xE4ung", "Mess\xE4ung", true},     // a letter outside ASCII
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.given);
+        const Exported e = Export(waveSpec, c.given);
+        ASSERT_TRUE(e.result);
+        igortext::Wave wave;
+        std::string error;
+        ASSERT_TRUE(igortext::Read(e.text, wave, error)) << error << "\n" << e.text;
+        EXPECT_EQ(wave.name, c.read);
+        EXPECT_EQ(e.text.find("\t'" + std::string(c.read) + "'\n") != std::string::npos, c.quoted);
+        EXPECT_EQ(wave.columns, 4);
+        EXPECT_EQ(wave.rows, 3);
+        EXPECT_EQ(wave.x.start, waveSpec.start[0]);
+        EXPECT_EQ(wave.x.step, waveSpec.spacing[0]);
+        EXPECT_EQ(wave.x.unit, "m");
+        EXPECT_EQ(wave.y.start, waveSpec.start[1]);
+        EXPECT_EQ(wave.y.step, waveSpec.spacing[1]);
+        EXPECT_EQ(wave.y.unit, "nm");
+        EXPECT_EQ(wave.dataUnit, "\xB0");
+        EXPECT_EQ(wave.note, waveSpec.note);
+        ASSERT_EQ(wave.values.size(), waveSpec.values.size());
+        for (std::size_t k = 0; k < wave.values.size(); ++k) {
+            if (std::isnan(waveSpec.values[k])) {
+                EXPECT_TRUE(std::isnan(wave.values[k])) << k;
+            } else {
+                EXPECT_EQ(std::bit_cast<std::uint32_t>(wave.values[k]),
+                          std::bit_cast<std::uint32_t>(waveSpec.values[k]))
+                    << k << ": " << wave.values[k] << " for " << waveSpec.values[k];
+            }
+        }
+    }
 }
 
 TEST(WriteItx, IndexAndFileFailures) {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cctype>
@@ -31,13 +32,16 @@ struct Grid {
     std::vector<float> colors;    // four floats a point
 };
 
-// Irregular heights and colours, so that every facet has its own normal and attribute.
+// The mesh's box (x across [-5, 5], y centred on 0) with irregular heights above the base plane
+// and irregular colours, so that every top facet has its own normal and attribute.
 Grid MakeGrid(std::size_t cols, std::size_t rows) {
     Grid g{cols, rows, std::vector<float>(cols * rows * kVertexFloats), std::vector<float>(cols * rows * 4)};
     for (std::size_t i = 0; i < cols * rows; ++i) {
         const float f = static_cast<float>(i);
-        g.positions[i * kVertexFloats + 0] = -5.0f + 10.0f * static_cast<float>(i % cols) / 7.0f;
-        g.positions[i * kVertexFloats + 1] = -1.5f + 0.75f * static_cast<float>(i / cols);
+        g.positions[i * kVertexFloats + 0] =
+            cols > 1 ? -5.0f + 10.0f * static_cast<float>(i % cols) / (cols - 1) : 0;
+        g.positions[i * kVertexFloats + 1] =
+            rows > 1 ? -1.5f + 3.0f * static_cast<float>(i / cols) / (rows - 1) : 0;
         g.positions[i * kVertexFloats + 2] = 0.3f + std::fmod(f * 0.618f, 1.7f);
         for (std::size_t k = 0; k < 4; ++k)
             g.colors[i * 4 + k] = std::fmod(f * 0.37f + static_cast<float>(k) * 0.21f, 1.0f);
@@ -57,13 +61,13 @@ public:
         Put(static_cast<std::uint32_t>(2 * c1 * r1 + 6 * g.cols + 6 * g.rows - 12));
         const Vec o{0, 0, 0};
         for (std::size_t c = 0; c < c1; ++c) {
-            Wall({0, 1, 0}, P(c, 0), B(c, 0), P(c + 1, 0));
-            Wall({0, 1, 0}, P(c + 1, 0), B(c, 0), B(c + 1, 0));
+            Wall({0, -1, 0}, P(c, 0), B(c, 0), P(c + 1, 0));
+            Wall({0, -1, 0}, P(c + 1, 0), B(c, 0), B(c + 1, 0));
             Wall({0, 0, -1}, B(c, 0), o, B(c + 1, 0));
         }
         for (std::size_t c = 0; c < c1; ++c) {
-            Wall({0, -1, 0}, P(c, r1), P(c + 1, r1), B(c, r1));
-            Wall({0, -1, 0}, P(c + 1, r1), B(c + 1, r1), B(c, r1));
+            Wall({0, 1, 0}, P(c, r1), P(c + 1, r1), B(c, r1));
+            Wall({0, 1, 0}, P(c + 1, r1), B(c + 1, r1), B(c, r1));
             Wall({0, 0, -1}, B(c, r1), B(c + 1, r1), o);
         }
         for (std::size_t r = 0; r < r1; ++r) {
@@ -108,7 +112,7 @@ private:
     void Top(Cell i, Cell j, Cell k) {
         const Vec a = P(i[0], i[1]), b = P(j[0], j[1]), c = P(k[0], k[1]);
         const Vec u{a[0] - c[0], a[1] - c[1], a[2] - c[2]}; // first - third
-        const Vec v{c[0] - b[0], c[1] - b[1], c[2] - b[2]}; // third - second
+        const Vec v{b[0] - c[0], b[1] - c[1], b[2] - c[2]}; // second - third
         Vec n{u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
         float length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
         if (length == 0.0f)
@@ -165,6 +169,90 @@ TEST(StlFile, DegenerateGridsKeepTheHeader) {
     const Grid line = MakeGrid(1, 4); // only the left and right walls along the rows
     const std::string stl = WriteStl(line, true, folder);
     EXPECT_EQ(stl.size(), 84u + 50u * 18u);
+}
+
+struct Facet {
+    Vec normal;
+    std::array<Vec, 3> v;
+};
+
+std::vector<Facet> ReadFacets(const std::string& stl) {
+    std::uint32_t count = 0;
+    std::memcpy(&count, stl.data() + 80, 4);
+    std::vector<Facet> facets(count);
+    for (std::size_t t = 0; t < count; ++t) {
+        const char* at = stl.data() + 84 + 50 * t;
+        std::memcpy(facets[t].normal.data(), at, 12);
+        for (std::size_t k = 0; k < 3; ++k)
+            std::memcpy(facets[t].v[k].data(), at + 12 + 12 * k, 12);
+    }
+    return facets;
+}
+
+// (v1 - v0) x (v2 - v0) in double: the direction the vertex order gives by the right-hand rule.
+std::array<double, 3> RightHandNormal(const Facet& f) {
+    std::array<double, 3> a{};
+    std::array<double, 3> b{};
+    for (std::size_t k = 0; k < 3; ++k) {
+        a[k] = static_cast<double>(f.v[1][k]) - f.v[0][k];
+        b[k] = static_cast<double>(f.v[2][k]) - f.v[0][k];
+    }
+    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+}
+
+// Mesh checkers and slicers trust the stored normal: it has to agree with the vertex order and
+// point out of the solid (up on the top, down on the floor, away from the middle on the walls).
+TEST(StlFile, StoredNormalsFollowTheVertexOrderAndPointOut) {
+    struct Case {
+        const char* name;
+        std::size_t cols, rows;
+        std::function<void(Grid&)> shape;
+    };
+    const Case cases[] = {
+        {"above the base plane", 4, 5, [](Grid&) {}},
+        {"wide", 97, 13, [](Grid&) {}},
+        {"front row on the base plane", 5, 3,
+         [](Grid& g) {
+             for (std::size_t c = 0; c < g.cols; ++c)
+                 g.positions[c * kVertexFloats + 2] = 0.0f;
+         }},
+        {"partly below the base plane", 6, 4,
+         [](Grid& g) {
+             for (std::size_t i = 0; i < g.cols * g.rows; i += 3)
+                 g.positions[i * kVertexFloats + 2] = -0.8f;
+         }},
+    };
+    ScratchFolder folder;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Grid g = MakeGrid(c.cols, c.rows);
+        c.shape(g);
+        const std::vector<Facet> facets = ReadFacets(WriteStl(g, true, folder));
+        ASSERT_EQ(facets.size(), SolidTriangleCount(c.cols, c.rows));
+        const std::size_t walls = 6 * (c.cols - 1) + 6 * (c.rows - 1);
+        for (std::size_t t = 0; t < facets.size(); ++t) {
+            SCOPED_TRACE("facet " + std::to_string(t));
+            const Facet& f = facets[t];
+            const Vec& n = f.normal;
+            EXPECT_NEAR(std::hypot(n[0], n[1], n[2]), 1.0, 1e-6);
+            const std::array<double, 3> r = RightHandNormal(f);
+            const double length = std::hypot(r[0], r[1], r[2]);
+            if (length > 1e-9) {
+                EXPECT_GT((n[0] * r[0] + n[1] * r[1] + n[2] * r[2]) / length, 1.0 - 1e-6);
+            }
+            const bool floor = t < walls && t % 3 == 2; // each wall segment ends with its floor triangle
+            if (t >= walls) {
+                EXPECT_GT(n[2], 0.0f);
+            } else if (floor) {
+                EXPECT_EQ(n, (Vec{0, 0, -1}));
+            } else if (length <= 1e-9 || std::min({f.v[0][2], f.v[1][2], f.v[2][2]}) >= 0.0f) {
+                const float cx = f.v[0][0] + f.v[1][0] + f.v[2][0];
+                const float cy = f.v[0][1] + f.v[1][1] + f.v[2][1];
+                EXPECT_EQ(n[2], 0.0f);
+                EXPECT_GT(n[0] * cx + n[1] * cy, 0.0f);
+            }
+        }
+    }
 }
 
 TEST(VrmlFile, NumbersIgnoreADecimalCommaLocale) {

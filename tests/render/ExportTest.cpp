@@ -78,8 +78,8 @@ TEST_F(ExportTest, TwoByTwoStlLayout) {
     ASSERT_EQ(stl.size(), 784u);
     EXPECT_EQ(stl.substr(0, 80), std::string(80, ' '));
     EXPECT_EQ(*reinterpret_cast<const std::uint32_t*>(stl.data() + 80), 14u);
-    // Front wall, then its floor fan triangle: fixed normals, attribute 0.
-    EXPECT_FLOAT_EQ(FloatAt(stl, 84 + 4), 1.0f);
+    // Front wall, then its floor fan triangle: outward normals, attribute 0.
+    EXPECT_FLOAT_EQ(FloatAt(stl, 84 + 4), -1.0f);
     EXPECT_FLOAT_EQ(FloatAt(stl, 84 + 2 * 50 + 8), -1.0f);
     EXPECT_EQ(stl[84 + 48], 0);
     // First top facet: P(0,0), P(1,0), P(0,1) on a slope rising with x.
@@ -88,9 +88,9 @@ TEST_F(ExportTest, TwoByTwoStlLayout) {
     EXPECT_FLOAT_EQ(FloatAt(stl, top + 24), 5.0f);
     EXPECT_FLOAT_EQ(FloatAt(stl, top + 24 + 8), 10.0f / 3.0f);
     EXPECT_FLOAT_EQ(FloatAt(stl, top + 36 + 4), 5.0f);
-    // The reverse of the right-hand normal: it points down and toward +x.
-    EXPECT_LT(FloatAt(stl, top + 8), 0.0f);
-    EXPECT_GT(FloatAt(stl, top), 0.0f);
+    // The right-hand normal of the written order: up, out of the solid, and away from the rise in x.
+    EXPECT_GT(FloatAt(stl, top + 8), 0.0f);
+    EXPECT_LT(FloatAt(stl, top), 0.0f);
     // Mean grey of black, white, black = 1/3: 31 / 3 truncates to 10 in each channel.
     const auto attribute = static_cast<std::uint16_t>(static_cast<std::uint8_t>(stl[top + 48]) |
                                                       static_cast<std::uint8_t>(stl[top + 49]) << 8);

@@ -20,8 +20,12 @@
 
 namespace {
 
-int Fail(const QString& message, int status) {
+void Say(const QString& message) {
     std::fprintf(stderr, "vistrel-light: %s\n", message.toLocal8Bit().constData());
+}
+
+int Fail(const QString& message, int status) {
+    Say(message);
     return status;
 }
 
@@ -100,6 +104,9 @@ int BatchRun::Prepare() {
     }
     if (reader.GetChannel(0) == nullptr) {
         return Fail(QStringLiteral("'%1' holds no image channel").arg(options.file), kBatchFailed);
+    }
+    if (!reader.SpacingNote().empty()) {
+        Say(QStringLiteral("'%1': %2").arg(options.file, QString::fromStdString(reader.SpacingNote())));
     }
     channel = options.channel.isEmpty() ? 0 : FindChannel(reader, options.channel);
     if (channel < 0) {

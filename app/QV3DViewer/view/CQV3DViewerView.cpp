@@ -9,6 +9,7 @@
 #include "base/Windows1252.h"
 
 #include <QMouseEvent>
+#include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -72,6 +73,8 @@ void CQV3DViewerView::OnInitialUpdate() {
     controller.AttachWindow(window);
     ViewController::RegisterColourTables();
     CIBWReader& reader = document->GetReader();
+    // An empty note clears what the previous file said.
+    frame->statusBar()->showMessage(QString::fromStdString(reader.SpacingNote()));
     if (reader.GetChannel(0) == nullptr) {
         window->Repaint();
         return;
