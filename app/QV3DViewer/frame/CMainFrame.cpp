@@ -176,12 +176,25 @@ void CMainFrame::BuildAccelerators() {
 
 void CMainFrame::BuildStatusBar() {
     QStatusBar* bar = statusBar();
+    statusNote = new QLabel(bar);
+    statusNote->hide();
+    bar->addWidget(statusNote, 1);
     for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
         auto* pane = new QLabel(QString::fromLatin1(indicator), bar);
         pane->setAlignment(Qt::AlignCenter);
         pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
         bar->addPermanentWidget(pane);
     }
+}
+
+void CMainFrame::SetStatusNote(const QString& text) {
+    statusNote->setText(text);
+    statusNote->setToolTip(text);
+    statusNote->setVisible(!text.isEmpty());
+}
+
+QString CMainFrame::StatusNote() const {
+    return statusNote->text();
 }
 
 void CMainFrame::SetHandler(int command, CommandHandler handler) {

@@ -63,6 +63,9 @@ void CQV3DViewerView::OnInitialUpdate() {
     ViewController::RegisterColourTables();
     CIBWReader& reader = document->GetReader();
     if (reader.GetChannel(0) == nullptr) {
+        // Nothing is shown, so neither bar may offer the last file's channels or values.
+        frame->ChannelBar()->ResetChannels();
+        frame->ViewControls()->Detach();
         window->Repaint();
         return;
     }
