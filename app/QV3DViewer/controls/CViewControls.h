@@ -151,6 +151,7 @@ private:
     ViewController* viewController = nullptr;
     std::function<void()> repaint;
     int positionMode = 0;
+    float aspectBefore1To1 = 0; // the aspect in use when "1:1 Aspect" was checked
     CSpinButtonCtrl* spin = nullptr;
     ControlTable controls;
 };
