@@ -15,6 +15,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QIcon>
+#include <QLabel>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
@@ -144,6 +150,50 @@ TEST(MainFrame, CtrlTTogglesTheControlBarAndItsCheckMark) {
     QTest::keyClick(&frame, Qt::Key_T, Qt::ControlModifier);
     EXPECT_FALSE(frame.ControlBar()->isVisible());
     EXPECT_FALSE(frame.MenuAction(cmd::ControlBar)->isChecked());
+}
+
+TEST(MainFrame, ToolbarPicturesUnderABareIconTheme) {
+    const QStringList searchPaths = QIcon::themeSearchPaths();
+    const QString theme = QIcon::themeName();
+    QIcon::setThemeSearchPaths({});
+    QIcon::setThemeName(QString());
+    CMainFrame frame;
+    std::map<int, QImage> pictures;
+    for (QAction* action : frame.StandardToolBar()->actions()) {
+        if (!action->isSeparator()) {
+            pictures[action->data().toInt()] = action->icon().pixmap(QSize(16, 15)).toImage();
+        }
+    }
+    const auto standard = [&frame](QStyle::StandardPixmap which) {
+        return frame.style()->standardIcon(which).pixmap(QSize(16, 15)).toImage();
+    };
+    ASSERT_EQ(pictures.size(), 8u);
+    // Not a floppy disk for Print, nor a bin for Cut; and no two buttons alike.
+    EXPECT_NE(pictures[cmd::Print], standard(QStyle::SP_DriveFDIcon));
+    EXPECT_NE(pictures[cmd::Print], standard(QStyle::SP_DialogSaveButton));
+    EXPECT_NE(pictures[cmd::EditCut], standard(QStyle::SP_DialogDiscardButton));
+    for (auto a = pictures.begin(); a != pictures.end(); ++a) {
+        EXPECT_FALSE(a->second.isNull()) << a->first;
+        for (auto b = std::next(a); b != pictures.end(); ++b) {
+            EXPECT_NE(a->second, b->second) << a->first << " and " << b->first;
+        }
+    }
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    QDir().mkpath(QV_SCREENSHOT_DIR);
+    frame.StandardToolBar()
+        ->grab()
+        .scaled(frame.StandardToolBar()->size() * 3)
+        .save(QV_SCREENSHOT_DIR "/toolbar-bare-theme.png");
+    QIcon::setThemeSearchPaths(searchPaths);
+    QIcon::setThemeName(theme);
+}
+
+TEST(MainFrame, TheStatusBarShowsNoKeyStateItCannotRead) {
+    for (QLabel* pane : Frame().statusBar()->findChildren<QLabel*>()) {
+        EXPECT_FALSE(QStringList({"CAP", "NUM", "SCRL"}).contains(pane->text()))
+            << pane->text().toStdString();
+    }
 }
 
 TEST(MainFrame, ColourTableListStartsOnThePreferredTable) {
