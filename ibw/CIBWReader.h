@@ -23,6 +23,9 @@ class CIBWReader : public CIBWFile {
 public:
     CIBWReader() = default;
     ~CIBWReader() override;
+    // A reader is moved whole: the channels keep pointing into the buffer they came with.
+    CIBWReader(CIBWReader&&) = default;
+    CIBWReader& operator=(CIBWReader&&) = default;
 
     // Each open starts by closing. True when the file gave at least one channel; false with
     // nothing held (but an empty note when the file could not be opened) and the reason kept.

@@ -229,8 +229,15 @@ bool CPreferencesPage::Apply() {
         auto* edit = As<QLineEdit>(thresholdIds[i]);
         bool ok = false;
         thresholds[i] = edit->text().trimmed().toInt(&ok);
-        if (!ok) {
-            QMessageBox::warning(this, QGuiApplication::applicationDisplayName(), "Enter an integer.");
+        // A surface needs two points a side: a smaller limit would decimate every image to a line
+        // or a point. While decimation is off the edits cannot be changed, so they are not judged.
+        const int least = static_cast<int>(i == 0 ? kPreferenceRanges.XDecimationThreshold.low
+                                                  : kPreferenceRanges.YDecimationThreshold.low);
+        const bool tooSmall = ok && As<QCheckBox>(IdDecimate)->isChecked() && thresholds[i] < least;
+        if (!ok || tooSmall) {
+            QMessageBox::warning(this, QGuiApplication::applicationDisplayName(),
+                                 ok ? QStringLiteral("Enter an integer of at least %1.").arg(least)
+                                    : QStringLiteral("Enter an integer."));
             edit->setFocus();
             edit->selectAll();
             return false;

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QSettings>
+#include <QWindow>
 
 #include <functional>
 
@@ -244,6 +245,42 @@ TEST_F(ControlBar, OneToOneAspectFollowsTheRangeAndSurvivesAChannelChange) {
     EXPECT_FALSE(Get<QCheckBox>(Bar::IdAspect1To1)->isChecked());
     Click(Bar::IdAspect1To1);
     EXPECT_FLOAT_EQ(Mesh().ZScale, Mesh().ZRange / xExtent);
+}
+
+TEST_F(ControlBar, UncheckingOneToOneGivesBackTheAspectSetBefore) {
+    Type(Bar::IdAspect, "0.7");
+    ASSERT_FLOAT_EQ(Mesh().ZScale, 0.7f);
+    Click(Bar::IdAspect1To1);
+    ASSERT_NE(Mesh().ZScale, 0.7f);
+    Type(Bar::IdMainRange, "40 nm"); // the 1:1 aspect follows the range meanwhile
+    Click(Bar::IdAspect1To1);
+    EXPECT_FLOAT_EQ(Mesh().ZScale, 0.7f);
+    EXPECT_FLOAT_EQ(Get<CUnitEdit>(Bar::IdAspect)->GetValue(), 0.7f);
+    EXPECT_NEAR(Get<CLogarithmicSliderCtrl>(Bar::IdAspectSlider)->GetValue(), 0.7f, 0.05f);
+    EXPECT_TRUE(Get<QWidget>(Bar::IdAspect)->isEnabled());
+    // And a channel change keeps it, as it keeps every saved aspect.
+    App().View()->OnChannel(1);
+    App().View()->OnChannel(0);
+    EXPECT_FLOAT_EQ(Mesh().ZScale, 0.7f);
+}
+
+TEST_F(ControlBar, TheAnaglyphCheckAgreesWithTheView) {
+    Click(Bar::IdAnaglyph);
+    ASSERT_TRUE(State().Anaglyph);
+    // A newly opened file is drawn as the box says.
+    const apptest::TempFile next(apptest::ThreeChannelSpec(), "_next.ibw");
+    ASSERT_NE(App().OpenDocumentFile(QString::fromStdString(next.path())), nullptr);
+    EXPECT_TRUE(Get<QCheckBox>(Bar::IdAnaglyph)->isChecked());
+    EXPECT_TRUE(State().Anaglyph);
+    // A stored Anaglyph is the view's first state, as the box shows it.
+    CurrentPreferences.Anaglyph = true;
+    QWindow window; // outlives the context made on it
+    ViewController started;
+    ASSERT_TRUE(started.AttachWindow(&window));
+    ViewState state;
+    ASSERT_TRUE(started.ReadViewState(state));
+    EXPECT_TRUE(state.Anaglyph);
+    EXPECT_TRUE(started.GetPreferences().Anaglyph);
 }
 
 TEST_F(ControlBar, OneToOneAspectIsRefusedForOtherUnits) {

@@ -51,12 +51,32 @@ TEST(Document, RejectedFilesFailWithoutAPlatformError) {
         EXPECT_FALSE(doc.OnOpenDocument(file.path()));
         EXPECT_EQ(doc.LastOpenError(), OpenError::none);
         EXPECT_EQ(doc.GetReader().GetChannel(0), nullptr);
-        EXPECT_FALSE(doc.GetReader().RefusalReason().empty());
+        EXPECT_FALSE(doc.RefusalReason().empty());
     }
     const apptest::TempFile garbage(std::vector<std::uint8_t>(100, 0x5A), ".ibw");
     CQV3DViewerDoc doc;
     EXPECT_FALSE(doc.OnOpenDocument(garbage.path()));
     EXPECT_EQ(doc.LastOpenError(), OpenError::none);
+}
+
+TEST(Document, AFailedOpenKeepsTheFileOpenBefore) {
+    const apptest::TempFile image(apptest::ImageSpec(4, 3, {"HeightRetrace", "AmplitudeRetrace"}));
+    ibwgen::WaveSpec complexWave = apptest::ImageSpec(4, 3, {"Height"});
+    complexWave.type = 0x03;
+    complexWave.values.resize(2 * complexWave.values.size());
+    const apptest::TempFile rejected(complexWave, "_complex.ibw");
+    CQV3DViewerDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(image.path()));
+    const float* data = doc.GetReader().GetChannel(1)->data;
+    EXPECT_FALSE(doc.OnOpenDocument(rejected.path()));
+    EXPECT_EQ(doc.RefusalReason(), "it holds a complex wave");
+    ASSERT_EQ(doc.GetReader().channelCount, 2);
+    EXPECT_EQ(doc.GetReader().GetChannel(1)->name, "AmplitudeRetrace");
+    EXPECT_EQ(doc.GetReader().GetChannel(1)->data, data);
+    EXPECT_EQ(doc.GetReader().GetChannel(1)->data[0], 12.0f);
+    // A success replaces it, and clears the reason.
+    ASSERT_TRUE(doc.OnOpenDocument(image.path()));
+    EXPECT_TRUE(doc.RefusalReason().empty());
 }
 
 TEST(Document, WavesOfOtherProgramsOpen) {

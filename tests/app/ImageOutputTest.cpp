@@ -69,6 +69,29 @@ TEST_F(ImageOutput, ExportWritesTheChosenFilterAtTheExportFactor) {
     EXPECT_EQ(image.size(), ClientSize() * 2);
 }
 
+TEST_F(ImageOutput, ATypedPictureExtensionChoosesTheFormat) {
+    // Typed under the JPEG filter the dialog starts on; the file's first bytes tell the format.
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"typed.png", QByteArray("\x89PNG")}, {"typed.BMP", QByteArray("BM")},
+        {"typed.tiff", QByteArray("II*\0")},  {"typed.jpeg", QByteArray("\xFF\xD8\xFF")},
+        {"typed.tif", QByteArray("II*\0")},   {"typed", QByteArray("\xFF\xD8\xFF")},
+    };
+    for (const auto& [name, magic] : cases) {
+        const ModalAnswer<QFileDialog> answer([&, name = name](QFileDialog& dialog) {
+            dialog.setDirectory(dir.path());
+            dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QString::fromLatin1(name));
+            static_cast<QDialog&>(dialog).accept();
+        });
+        EXPECT_TRUE(App().MainFrame()->OnCommand(cmd::ImageExport));
+        const QString written =
+            dir.filePath(QString::fromLatin1(name) + (QByteArray(name) == "typed" ? ".jpg" : ""));
+        QFile file(written);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        EXPECT_EQ(file.read(magic.size()), magic) << name;
+        EXPECT_FALSE(QFile::exists(written + ".jpg")) << name;
+    }
+}
+
 TEST_F(ImageOutput, SaveReportsAWriteFailure) {
     ImageExportRequest request;
     request.askName = false;

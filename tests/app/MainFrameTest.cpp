@@ -4,12 +4,27 @@
 #include "app/QV3DViewer/frame/CQV3DViewerApp.h"
 #include "app/QV3DViewer/document/CQV3DViewerDoc.h"
 #include "app/QV3DViewer/frame/CommandIds.h"
+#include "app/QV3DViewer/controls/CViewControls.h"
+#include "app/QV3DViewer/output/ViewExport.h"
+#include "app/QV3DViewer/view/CQV3DViewerView.h"
+#include "ibw/CIBWChannel.h"
+#include "ui/CUnitEdit.h"
 
-#include "AppTestFiles.h"
+#include "ViewerSession.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QIcon>
+#include <QLabel>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QDockWidget>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -137,6 +152,50 @@ TEST(MainFrame, CtrlTTogglesTheControlBarAndItsCheckMark) {
     EXPECT_FALSE(frame.MenuAction(cmd::ControlBar)->isChecked());
 }
 
+TEST(MainFrame, ToolbarPicturesUnderABareIconTheme) {
+    const QStringList searchPaths = QIcon::themeSearchPaths();
+    const QString theme = QIcon::themeName();
+    QIcon::setThemeSearchPaths({});
+    QIcon::setThemeName(QString());
+    CMainFrame frame;
+    std::map<int, QImage> pictures;
+    for (QAction* action : frame.StandardToolBar()->actions()) {
+        if (!action->isSeparator()) {
+            pictures[action->data().toInt()] = action->icon().pixmap(QSize(16, 15)).toImage();
+        }
+    }
+    const auto standard = [&frame](QStyle::StandardPixmap which) {
+        return frame.style()->standardIcon(which).pixmap(QSize(16, 15)).toImage();
+    };
+    ASSERT_EQ(pictures.size(), 8u);
+    // Not a floppy disk for Print, nor a bin for Cut; and no two buttons alike.
+    EXPECT_NE(pictures[cmd::Print], standard(QStyle::SP_DriveFDIcon));
+    EXPECT_NE(pictures[cmd::Print], standard(QStyle::SP_DialogSaveButton));
+    EXPECT_NE(pictures[cmd::EditCut], standard(QStyle::SP_DialogDiscardButton));
+    for (auto a = pictures.begin(); a != pictures.end(); ++a) {
+        EXPECT_FALSE(a->second.isNull()) << a->first;
+        for (auto b = std::next(a); b != pictures.end(); ++b) {
+            EXPECT_NE(a->second, b->second) << a->first << " and " << b->first;
+        }
+    }
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    QDir().mkpath(QV_SCREENSHOT_DIR);
+    frame.StandardToolBar()
+        ->grab()
+        .scaled(frame.StandardToolBar()->size() * 3)
+        .save(QV_SCREENSHOT_DIR "/toolbar-bare-theme.png");
+    QIcon::setThemeSearchPaths(searchPaths);
+    QIcon::setThemeName(theme);
+}
+
+TEST(MainFrame, TheStatusBarShowsNoKeyStateItCannotRead) {
+    for (QLabel* pane : Frame().statusBar()->findChildren<QLabel*>()) {
+        EXPECT_FALSE(QStringList({"CAP", "NUM", "SCRL"}).contains(pane->text()))
+            << pane->text().toStdString();
+    }
+}
+
 TEST(MainFrame, ColourTableListStartsOnThePreferredTable) {
     CChannelBarCombo* list = Frame().ChannelBar()->PaletteList();
     EXPECT_EQ(list->count(), 79);
@@ -157,35 +216,150 @@ TEST(Application, OpensSetsTheTitleAndFillsTheChannelList) {
     EXPECT_EQ(channels->itemText(2), "PhaseRetrace");
     EXPECT_EQ(channels->currentIndex(), 0);
 
+    CViewControls& bar = *Frame().ViewControls();
+    auto* overlays = static_cast<QComboBox*>(bar.Control(CViewControls::IdOverlayChannel));
+    EXPECT_EQ(overlays->count(), 3);
     App().OnFileNew();
     EXPECT_EQ(Frame().windowTitle(), "Untitled - Vistrel Light");
-    // The channel list keeps the last file's names.
-    EXPECT_EQ(channels->count(), 3);
+    // Nothing is shown, and neither bar offers the last file's channels or values.
+    EXPECT_EQ(channels->count(), 0);
+    EXPECT_EQ(overlays->count(), 0);
+    EXPECT_TRUE(static_cast<CUnitEdit*>(bar.Control(CViewControls::IdMainRange))->text().isEmpty());
+    EXPECT_FALSE(static_cast<QCheckBox*>(bar.Control(CViewControls::IdLighting))->isChecked());
 }
 
-TEST(Application, RejectedFileFailsWithoutAMessageAndKeepsTheTitle) {
-    const apptest::TempFile good(apptest::ImageSpec(4, 4, {"Height"}));
-    // A 1-D wave: the viewer shows two- and three-dimensional ones only.
+// Keeps the texts the program would show in error boxes, instead of showing them.
+class ShownErrors {
+public:
+    ShownErrors() : kept(std::move(App().showError)) {
+        App().showError = [this](const QString& text) { texts << text; };
+    }
+    ~ShownErrors() { App().showError = std::move(kept); }
+    ShownErrors(const ShownErrors&) = delete;
+    ShownErrors& operator=(const ShownErrors&) = delete;
+    QStringList texts;
+
+private:
+    std::function<void(const QString&)> kept;
+};
+
+// A 1-D wave: the viewer shows two- and three-dimensional ones only.
+std::vector<std::uint8_t> LineWave() {
     ibwgen::WaveSpec line = apptest::ImageSpec(4, 4, {"Height"});
     line.dims = {16, 0, 0, 0};
     line.dimLabels[2].clear();
-    const apptest::TempFile rejected(line, "_line.ibw");
-    bool opened = false;
-    OpenAndWatch(QString::fromStdString(good.path()), opened);
-    ASSERT_TRUE(opened);
-    const QString title = Frame().windowTitle();
-    EXPECT_TRUE(OpenAndWatch(QString::fromStdString(rejected.path()), opened).isEmpty());
-    EXPECT_FALSE(opened);
-    EXPECT_EQ(Frame().windowTitle(), title);
+    return ibwgen::BuildWave(line);
 }
 
-TEST(Application, MissingFileGetsThePlatformMessage) {
+TEST(Application, AFileThatCannotBeShownSaysWhyFromEveryWayOfOpening) {
+    const apptest::TempFile good(apptest::ImageSpec(4, 4, {"Height", "AmplitudeRetrace"}));
+    // Opened once as an image, so that it is in the recent list, then replaced by a line.
+    const apptest::TempFile rejected(apptest::ImageSpec(4, 4, {"Height"}), "_line.ibw");
+    const QString path = QString::fromStdString(rejected.path());
+    ASSERT_NE(App().OpenDocumentFile(path), nullptr);
+    ibwgen::WriteBytes(rejected.path(), LineWave());
+    const QString expected = path + "\nCannot show this file: it holds a 1-D wave of 16 points.";
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"open", [&] { App().OpenDocumentFile(path); }},
+        {"File > Open",
+         [&] {
+             apptest::ModalAnswer<QFileDialog> answer([&](QFileDialog& dialog) {
+                 dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+                 static_cast<QDialog&>(dialog).accept(); // the file dialog's own accept, with its checks
+             });
+             Frame().OnCommand(cmd::FileOpen);
+             EXPECT_TRUE(answer.answered);
+         }},
+        {"drop", [&] { Frame().OnDropFiles({path}); }},
+        {"recent list",
+         [&] {
+             const auto at = App().RecentFiles().Entries().indexOf(path);
+             ASSERT_GE(at, 0);
+             Frame().OnCommand(cmd::RecentFile1 + static_cast<int>(at));
+         }},
+    };
+    for (const auto& [way, open] : ways) {
+        ASSERT_NE(App().OpenDocumentFile(QString::fromStdString(good.path())), nullptr);
+        const QString title = Frame().windowTitle();
+        const ShownErrors shown;
+        open();
+        EXPECT_EQ(shown.texts, QStringList{expected}) << way;
+        EXPECT_EQ(Frame().windowTitle(), title) << way;
+        EXPECT_EQ(App().Document()->GetPathName(), good.path()) << way;
+    }
+    // A file that can be read again stays in the list.
+    EXPECT_TRUE(App().RecentFiles().Entries().contains(path));
+}
+
+TEST(Application, AFailedOpenLeavesThePreviousFileWhole) {
+    const apptest::TempFile good(apptest::PlaneSpec());
+    const apptest::TempFile rejected(LineWave(), "_line.ibw");
+    ASSERT_NE(App().OpenDocumentFile(QString::fromStdString(good.path())), nullptr);
+    const ShownErrors shown;
+    EXPECT_EQ(App().OpenDocumentFile(QString::fromStdString(rejected.path())), nullptr);
+    ASSERT_EQ(shown.texts.size(), 1);
+
+    // The channel list, the channel choice and the exports still belong to the open file.
+    EXPECT_EQ(App().Document()->GetReader().channelCount, 2);
+    EXPECT_EQ(Frame().ChannelBar()->ChannelList()->count(), 2);
+    Frame().ChannelBar()->OnListChanged(CChannelBar::kChannelListId, 1);
+    ViewController& controller = App().View()->Controller();
+    ASSERT_NE(controller.GetCurrentChannel(), nullptr);
+    EXPECT_EQ(controller.GetCurrentChannel()->name, "AmplitudeRetrace");
+    EXPECT_NE(controller.MainMesh(), nullptr);
+    const apptest::TempFile itx(std::vector<std::uint8_t>{}, ".itx");
+    std::string error;
+    EXPECT_TRUE(
+        WriteViewExport(ViewExportKind::Ascii, controller, App().Document()->GetReader(), itx.path(), &error))
+        << error;
+
+    // Once the file is an image, the same path opens.
+    ibwgen::WriteBytes(rejected.path(), ibwgen::BuildWave(apptest::ImageSpec(4, 4, {"Height"})));
+    EXPECT_NE(App().OpenDocumentFile(QString::fromStdString(rejected.path())), nullptr);
+    EXPECT_EQ(App().Document()->GetReader().channelCount, 1);
+    EXPECT_EQ(shown.texts.size(), 1);
+}
+
+TEST(Application, ValuesAFloatCannotHoldAreNotedInTheStatusBar) {
+    ibwgen::WaveSpec doubles = apptest::ImageSpec(3, 2, {});
+    doubles.dims = {3, 2, 0, 0};
+    doubles.type = 0x04;
+    doubles.trailer = ibwgen::Trailer::None;
+    doubles.exactValues = {1e300, 1, 2, 3, 4, 5};
+    const apptest::TempFile lossy(doubles, "_lossy.ibw");
+    const apptest::TempFile plain(apptest::ImageSpec(4, 4, {"Height"}));
+    ASSERT_NE(App().OpenDocumentFile(QString::fromStdString(lossy.path())), nullptr);
+    EXPECT_EQ(Frame().StatusNote().toStdString(), App().Document()->GetReader().PrecisionNote());
+    EXPECT_TRUE(Frame().StatusNote().startsWith("1 value lies beyond the 32-bit float range"))
+        << Frame().StatusNote().toStdString();
+    ASSERT_NE(App().OpenDocumentFile(QString::fromStdString(plain.path())), nullptr);
+    EXPECT_TRUE(Frame().StatusNote().isEmpty());
+}
+
+TEST(Application, AnExportWithNothingOpenSaysSo) {
+    App().OnFileNew();
+    for (int command : {cmd::ImageExport, cmd::AsciiExport, cmd::StlExport, cmd::VrmlExport}) {
+        QString text;
+        apptest::ModalAnswer<QMessageBox> answer([&](QMessageBox& box) {
+            text = box.text();
+            box.accept();
+        });
+        EXPECT_TRUE(Frame().OnCommand(command));
+        EXPECT_TRUE(answer.answered) << command;
+        EXPECT_EQ(text, "There is no image to export.\nOpen a file first.") << command;
+    }
+}
+
+TEST(Application, FilesThePlatformCannotOpenGetItsMessages) {
     bool opened = true;
     const QString text = OpenAndWatch(QStringLiteral("/nonexistent/scan.ibw"), opened);
     EXPECT_FALSE(opened);
     EXPECT_EQ(text,
               "/nonexistent/scan.ibw\nCannot find this file.\nVerify that the correct path and file name "
               "are given.");
+    const QString folder = QString::fromStdString(std::filesystem::temp_directory_path().string());
+    EXPECT_EQ(OpenAndWatch(folder, opened), folder + "\nCannot open this file: it is a folder.");
+    EXPECT_FALSE(opened);
 }
 
 TEST(Application, SamePathIsNotReadAgainButOtherCaseIs) {

@@ -201,11 +201,11 @@ TEST(CPreferencesPage, EachControlEditsItsOwnField) {
         {"thresholds as typed",
          [](Page* p) {
              Edit(p, Page::IdXThreshold)->setText(" 512 ");
-             Edit(p, Page::IdYThreshold)->setText("-7");
+             Edit(p, Page::IdYThreshold)->setText("3");
          },
          [](ViewerPreferences& r) {
              r.XDecimationThreshold = 512;
-             r.YDecimationThreshold = -7;
+             r.YDecimationThreshold = 3;
          }},
         {"background", [](Page* p) { Button(p, Page::IdBackColor)->SetColour(MakeColorRef(1, 2, 3)); },
          [](ViewerPreferences& r) {
@@ -387,6 +387,30 @@ TEST(CPreferencesProp, ThresholdThatIsNotAnIntegerKeepsTheSheetOpen) {
         ExpectSame(sheet.GetPreferences(), StoredDefaults());
         EXPECT_TRUE(Edit(sheet.Page(), Page::IdYThreshold)->hasSelectedText() || QString(typed).isEmpty());
     }
+}
+
+TEST(CPreferencesProp, ThresholdBelowTwoIsRefusedWhileDecimating) {
+    for (const char* typed : {"1", "0", "-5"}) {
+        for (int id : {Page::IdXThreshold, Page::IdYThreshold}) {
+            SCOPED_TRACE(std::string(typed) + (id == Page::IdXThreshold ? " x" : " y"));
+            CPreferencesProp sheet(StoredDefaults());
+            sheet.show();
+            Edit(sheet.Page(), id)->setText(typed);
+            QString message;
+            CloseNextMessageBox(&message);
+            sheet.accept();
+            EXPECT_EQ(message, "Enter an integer of at least 2.");
+            EXPECT_TRUE(sheet.isVisible());
+            ExpectSame(sheet.GetPreferences(), StoredDefaults());
+        }
+    }
+    // 2 is the least a surface needs and is taken.
+    CPreferencesProp sheet(StoredDefaults());
+    sheet.show();
+    Edit(sheet.Page(), Page::IdXThreshold)->setText("2");
+    sheet.accept();
+    EXPECT_EQ(sheet.result(), QDialog::Accepted);
+    EXPECT_EQ(sheet.GetPreferences().XDecimationThreshold, 2);
 }
 
 TEST(Screenshots, PreferencesDialog) {

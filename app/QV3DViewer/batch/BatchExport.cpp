@@ -96,7 +96,7 @@ int BatchRun::Run() {
 int BatchRun::Prepare() {
     CIBWReader& reader = document.GetReader();
     if (!document.OnOpenDocument(options.file.toStdString())) {
-        const std::string& reason = reader.RefusalReason();
+        const std::string& reason = document.RefusalReason();
         return Fail(QStringLiteral("cannot show '%1': %2")
                         .arg(options.file,
                              QString::fromStdString(reason.empty() ? "it could not be opened" : reason)),

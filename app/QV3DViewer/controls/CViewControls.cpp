@@ -288,6 +288,23 @@ void CViewControls::Attach(ViewController* next, std::function<void()> nextRepai
     repaint = std::move(nextRepaint);
 }
 
+void CViewControls::Detach() {
+    if (viewController != nullptr) {
+        viewController->SetChangeHook({});
+    }
+    viewController = nullptr;
+    repaint = {};
+    for (int id : {IdPosition1, IdPosition2, IdPosition3, IdMainRange, IdMainOffset, IdAspect, IdOverlayRange,
+                   IdOverlayOffset}) {
+        As<CUnitEdit>(id)->clear();
+    }
+    As<QComboBox>(IdOverlayChannel)->clear();
+    As<QCheckBox>(IdOverlayEnable)->setChecked(false);
+    As<QCheckBox>(IdAspect1To1)->setChecked(false);
+    EnableOverlayScale(false);
+    UpdateControlStates();
+}
+
 void CViewControls::ResetForImage(const QStringList& channelNames) {
     ViewController* controller = Controller();
     MeshParams params;

@@ -79,6 +79,9 @@ public:
     // change, with the open file's channel names for the overlay list.
     void Attach(ViewController* controller, std::function<void()> repaint);
     void ResetForImage(const QStringList& channelNames);
+    // With no image open: the bar lets go of the controller and shows no values, no overlay
+    // channels and unchecked boxes until the next Attach.
+    void Detach();
     // Shows the mode's view-state fields; also the controller's change hook during drags.
     void RefreshPositions();
     void SetPositionMode(int mode);
@@ -148,6 +151,7 @@ private:
     ViewController* viewController = nullptr;
     std::function<void()> repaint;
     int positionMode = 0;
+    float aspectBefore1To1 = 0; // the aspect in use when "1:1 Aspect" was checked
     CSpinButtonCtrl* spin = nullptr;
     ControlTable controls;
 };

@@ -195,11 +195,18 @@ void CViewControls::OnAspect1To1() {
     }
     As<QWidget>(IdAspectSlider)->setEnabled(!checked);
     As<QWidget>(IdAspect)->setEnabled(!checked);
+    MeshParams params;
+    if (checked && controller->GetMainMeshParams(params)) {
+        aspectBefore1To1 = params.ZScale;
+    }
     ViewerPreferences prefs = controller->GetPreferences();
     prefs.ZAspect1To1 = checked;
     controller->ApplyPreferences(prefs);
-    MeshParams params;
     if (controller->GetMainMeshParams(params)) {
+        // Unchecking gives back the aspect the user had set, not the 1:1 one.
+        if (!checked) {
+            params.ZScale = aspectBefore1To1;
+        }
         ShowAspect(params.ZScale);
         // Remembers the aspect with the range and lays the axis ticks out for it.
         controller->SaveMainRange(params);

@@ -4,20 +4,27 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <utility>
 
 namespace {
 
 // The platform's part of an open: the file must be readable, its contents are not looked at.
-CQV3DViewerDoc::OpenError CheckReadable(const std::string& path) {
+// `why` says what stood in the way of a file that exists.
+CQV3DViewerDoc::OpenError CheckReadable(const std::string& path, std::string& why) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
-        return errno == ENOENT ? CQV3DViewerDoc::OpenError::fileNotFound
-                               : CQV3DViewerDoc::OpenError::failedToOpen;
+        if (errno == ENOENT) {
+            return CQV3DViewerDoc::OpenError::fileNotFound;
+        }
+        why = std::string("it could not be opened (") + std::strerror(errno) + ")";
+        return CQV3DViewerDoc::OpenError::failedToOpen;
     }
     std::fclose(file);
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
+        why = "it is a folder";
         return CQV3DViewerDoc::OpenError::failedToOpen;
     }
     return CQV3DViewerDoc::OpenError::none;
@@ -34,7 +41,8 @@ bool CQV3DViewerDoc::OnNewDocument() {
 }
 
 bool CQV3DViewerDoc::OnOpenDocument(const std::string& path) {
-    lastOpenError = CheckReadable(path);
+    refusal.clear();
+    lastOpenError = CheckReadable(path, refusal);
     if (lastOpenError != OpenError::none) {
         return false;
     }
@@ -42,14 +50,12 @@ bool CQV3DViewerDoc::OnOpenDocument(const std::string& path) {
         reader.Close();
         return true;
     }
-    reader.Close();
-    if (!reader.Open(path)) {
+    CIBWReader fresh;
+    if (!fresh.Open(path) || fresh.GetChannel(0) == nullptr) {
+        refusal = fresh.RefusalReason().empty() ? "it holds no image channel" : fresh.RefusalReason();
         return false;
     }
-    if (reader.GetChannel(0) == nullptr) {
-        reader.Close();
-        return false;
-    }
+    reader = std::move(fresh);
     return true;
 }
 

@@ -16,7 +16,9 @@ public:
 
     // A new, empty document: no path, the untitled name, no channels.
     virtual bool OnNewDocument();
-    // False for a file that cannot be read (see LastOpenError) or that the reader rejects.
+    // False for a file that cannot be read (see LastOpenError) or that the reader rejects (see
+    // RefusalReason). The file is read into a reader of its own, which replaces the document's
+    // only on success: after a failure the document still holds the file it held before.
     virtual bool OnOpenDocument(const std::string& path);
     // The program never writes its input files back.
     virtual bool OnSaveDocument(const std::string& path);
@@ -29,6 +31,9 @@ public:
     void SetPathName(const std::string& path);
     const std::string& GetTitle() const { return title; }
     OpenError LastOpenError() const { return lastOpenError; }
+    // Why the last open failed, a clause such as "it holds a text wave" or "it is a folder";
+    // empty after a success or for a file that does not exist.
+    const std::string& RefusalReason() const { return refusal; }
 
     static constexpr const char* kUntitled = "Untitled";
 
@@ -37,4 +42,5 @@ private:
     std::string pathName;
     std::string title = kUntitled;
     OpenError lastOpenError = OpenError::none;
+    std::string refusal;
 };

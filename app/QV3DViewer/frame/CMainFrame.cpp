@@ -5,6 +5,7 @@
 #include "app/QV3DViewer/controls/CViewControls.h"
 #include "app/QV3DViewer/frame/CommandIds.h"
 #include "app/QV3DViewer/frame/CommandPrompts.h"
+#include "app/QV3DViewer/frame/ToolBarIcons.h"
 #include "ui/ViewerPreferences.h"
 
 #include <QAction>
@@ -127,35 +128,19 @@ void CMainFrame::BuildToolBar() {
     toolBar = addToolBar(QStringLiteral("Standard"));
     toolBar->setObjectName(QStringLiteral("StandardToolBar"));
     toolBar->setIconSize(QSize(16, 15));
-    struct Button {
-        int command;
-        const char* theme;
-        QStyle::StandardPixmap fallback;
-    };
-    const Button buttons[] = {
-        {cmd::FileNew, "document-new", QStyle::SP_FileIcon},
-        {cmd::FileOpen, "document-open", QStyle::SP_DialogOpenButton},
-        {cmd::FileSave, "document-save", QStyle::SP_DialogSaveButton},
-        {0, nullptr, QStyle::SP_CustomBase},
-        {cmd::EditCut, "edit-cut", QStyle::SP_DialogDiscardButton},
-        {cmd::EditCopy, "edit-copy", QStyle::SP_FileDialogDetailedView},
-        {cmd::EditPaste, "edit-paste", QStyle::SP_FileDialogContentsView},
-        {0, nullptr, QStyle::SP_CustomBase},
-        {cmd::Print, "document-print", QStyle::SP_DriveFDIcon},
-        {cmd::AppAbout, "help-about", QStyle::SP_MessageBoxQuestion},
-    };
-    for (const Button& button : buttons) {
-        if (button.command == 0) {
+    // 0 is a separator.
+    const int buttons[] = {cmd::FileNew, cmd::FileOpen, cmd::FileSave,  0,
+                           cmd::EditCut, cmd::EditCopy, cmd::EditPaste, 0,
+                           cmd::Print,   cmd::AppAbout};
+    for (const int command : buttons) {
+        if (command == 0) {
             toolBar->addSeparator();
             continue;
         }
-        const QString prompt = CommandPrompt(button.command);
-        auto* action =
-            new QAction(QIcon::fromTheme(QLatin1String(button.theme), style()->standardIcon(button.fallback)),
-                        PromptToolTip(prompt), toolBar);
-        action->setData(button.command);
+        const QString prompt = CommandPrompt(command);
+        auto* action = new QAction(ToolBarIcon(command, *style()), PromptToolTip(prompt), toolBar);
+        action->setData(command);
         action->setStatusTip(PromptStatusText(prompt));
-        const int command = button.command;
         connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
         toolBar->addAction(action);
         actions.emplace(command, action);
@@ -174,14 +159,23 @@ void CMainFrame::BuildAccelerators() {
     }
 }
 
+// The key-state panes (CAP, NUM, SCRL) are left out: Qt does not tell the lock keys' state, and a
+// pane that always reads lit would tell the user something untrue.
 void CMainFrame::BuildStatusBar() {
     QStatusBar* bar = statusBar();
-    for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
-        auto* pane = new QLabel(QString::fromLatin1(indicator), bar);
-        pane->setAlignment(Qt::AlignCenter);
-        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
-        bar->addPermanentWidget(pane);
-    }
+    statusNote = new QLabel(bar);
+    statusNote->hide();
+    bar->addWidget(statusNote, 1);
+}
+
+void CMainFrame::SetStatusNote(const QString& text) {
+    statusNote->setText(text);
+    statusNote->setToolTip(text);
+    statusNote->setVisible(!text.isEmpty());
+}
+
+QString CMainFrame::StatusNote() const {
+    return statusNote->text();
 }
 
 void CMainFrame::SetHandler(int command, CommandHandler handler) {

@@ -41,6 +41,10 @@ public:
     QDockWidget* ControlBar() const { return controlBar; }
     CViewControls* ViewControls() const { return viewControls; }
     void ShowControlBar(bool show);
+    // A lasting line at the left of the status bar about the open file (what became of values a
+    // float cannot hold); empty hides it. Menu prompts cover it only while they are shown.
+    void SetStatusNote(const QString& text);
+    QString StatusNote() const;
 
     // Opens the dropped files one after another; the last that opens stays open.
     void OnDropFiles(const QStringList& paths);
@@ -61,6 +65,7 @@ private:
     CChannelBar* channelBar = nullptr;
     QDockWidget* controlBar = nullptr;
     CViewControls* viewControls = nullptr;
+    QLabel* statusNote = nullptr;
     QMenu* fileMenu = nullptr;
     QAction* recentAnchor = nullptr;
     std::vector<QAction*> recentActions;

@@ -7,6 +7,7 @@
 #include "app/QV3DViewer/document/CQV3DViewerDoc.h"
 #include "app/QV3DViewer/view/CQV3DViewerView.h"
 #include "app/QV3DViewer/frame/CommandIds.h"
+#include "app/QV3DViewer/frame/OpenFailureMessage.h"
 #include "app/QV3DViewer/controls/PreferencesCommand.h"
 #include "app/QV3DViewer/output/ExportCommands.h"
 #include "app/QV3DViewer/output/ImageOutputCommands.h"
@@ -18,7 +19,11 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-CQV3DViewerApp::CQV3DViewerApp(int& argc, char** argv) : QApplication(argc, argv) {}
+CQV3DViewerApp::CQV3DViewerApp(int& argc, char** argv) : QApplication(argc, argv) {
+    showError = [this](const QString& text) {
+        QMessageBox::warning(frame.get(), QString::fromLatin1(kAppTitle), text);
+    };
+}
 
 CQV3DViewerApp::~CQV3DViewerApp() = default;
 
@@ -55,12 +60,16 @@ bool CQV3DViewerApp::InitInstance(const QString& file) {
     frame->SetRecentFiles(recentFiles.Entries());
     frame->resize(1024, 768);
 
-    if (file.isEmpty()) {
+    // A file that cannot be shown still brings the window up, empty, with the reason over it: a
+    // double click in a file manager must never look as if nothing happened.
+    QString failure;
+    if (file.isEmpty() || OpenQuietly(file, failure) == nullptr) {
         OnFileNew();
-    } else if (OpenDocumentFile(file) == nullptr) {
-        return false;
     }
     frame->show();
+    if (!failure.isEmpty()) {
+        showError(failure);
+    }
     return true;
 }
 
@@ -106,6 +115,15 @@ void CQV3DViewerApp::RegisterCommands() {
 }
 
 CQV3DViewerDoc* CQV3DViewerApp::OpenDocumentFile(const QString& path) {
+    QString failure;
+    CQV3DViewerDoc* opened = OpenQuietly(path, failure);
+    if (opened == nullptr) {
+        showError(failure);
+    }
+    return opened;
+}
+
+CQV3DViewerDoc* CQV3DViewerApp::OpenQuietly(const QString& path, QString& failure) {
     const std::string local = path.toStdString();
     CQV3DViewerDoc* match = nullptr;
     if (docTemplate->MatchDocType(local, match) == CMultiExtSingleDocTemplate::yesAlreadyOpen) {
@@ -113,9 +131,7 @@ CQV3DViewerDoc* CQV3DViewerApp::OpenDocumentFile(const QString& path) {
         return match;
     }
     if (!document->OnOpenDocument(local)) {
-        if (document->LastOpenError() != CQV3DViewerDoc::OpenError::none) {
-            ShowOpenError(path);
-        }
+        failure = OpenFailureMessage(path, *document);
         return nullptr;
     }
     document->SetPathName(local);
@@ -144,18 +160,6 @@ void CQV3DViewerApp::OnFileOpen() {
 void CQV3DViewerApp::AfterOpen() {
     frame->setWindowTitle(QString::fromStdString(document->GetTitle()) + QStringLiteral(" - ") +
                           QString::fromLatin1(kAppTitle));
+    frame->SetStatusNote(QString::fromStdString(document->GetReader().PrecisionNote()));
     view->OnInitialUpdate();
-}
-
-void CQV3DViewerApp::ShowOpenError(const QString& path) {
-    if (quietErrors) {
-        return;
-    }
-    const QString text =
-        document->LastOpenError() == CQV3DViewerDoc::OpenError::fileNotFound
-            ? QStringLiteral("%1\nCannot find this file.\nVerify that the correct path and file "
-                             "name are given.")
-                  .arg(path)
-            : QStringLiteral("Failed to open document.");
-    QMessageBox::warning(frame.get(), QString::fromLatin1(kAppTitle), text);
 }

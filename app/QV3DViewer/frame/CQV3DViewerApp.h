@@ -6,6 +6,7 @@
 
 #include <QApplication>
 
+#include <functional>
 #include <memory>
 
 class CMainFrame;
@@ -24,7 +25,8 @@ public:
     // The start-up steps; false ends the program. `file` empty: a new, empty document.
     bool InitInstance(const QString& file);
 
-    // The single-document open: null when the file cannot be opened or is rejected.
+    // The single-document open: null when the file cannot be opened or is rejected, which says
+    // why in a message box and leaves the file open before as it was.
     CQV3DViewerDoc* OpenDocumentFile(const QString& path);
     void OnFileNew();
     void OnFileOpen();
@@ -34,8 +36,9 @@ public:
     CQV3DViewerDoc* Document() const { return document.get(); }
     const CRecentFileList& RecentFiles() const { return recentFiles; }
 
-    // Tests answer the platform's error boxes themselves.
-    bool quietErrors = false;
+    // Shows an error to the user, by default in a warning box over the main window; tests put
+    // something here that keeps the text instead of waiting for an answer.
+    std::function<void(const QString& text)> showError;
 
     // The settings store's company and application names; also used by the batch mode.
     static void SetStoreNames();
@@ -44,8 +47,9 @@ public:
 
 private:
     void RegisterCommands();
+    // The open without its message: on failure `failure` gets the message's text.
+    CQV3DViewerDoc* OpenQuietly(const QString& path, QString& failure);
     void AfterOpen();
-    void ShowOpenError(const QString& path);
 
     std::unique_ptr<CQV3DViewerDoc> document;
     std::unique_ptr<CMultiExtSingleDocTemplate> docTemplate;

@@ -1,6 +1,7 @@
 #include "app/QV3DViewer/output/ExportCommands.h"
 
 #include "app/QV3DViewer/output/AsciiExport.h"
+#include "app/QV3DViewer/output/NothingToExport.h"
 #include "app/QV3DViewer/frame/CMainFrame.h"
 #include "app/QV3DViewer/Version.h"
 #include "app/QV3DViewer/document/CQV3DViewerDoc.h"
@@ -33,6 +34,9 @@ void ShowImageNote(CQV3DViewerView& view) {
 } // namespace
 
 void RunViewExportCommand(CQV3DViewerView& view, ViewExportKind kind) {
+    if (!HasImageToExport(view)) {
+        return;
+    }
     const std::string title = CPath(view.GetDocument()->GetPathName()).GetFileTitle();
     AsciiExport dialog(ExportDialogRuleFor(kind), QString::fromStdString(title), &view);
     if (dialog.exec() != QDialog::Accepted) {

@@ -45,8 +45,11 @@ bool AskImageFileName(QWidget* owner, ImageExportRequest& request) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return false;
     }
-    const int format = ImageFormatForFilter(dialog.selectedNameFilter());
-    const QString path = ApplyImageExtension(dialog.selectedFiles().constFirst(), format);
+    // A name typed with a picture extension says the format itself, whatever the filter shows.
+    const QString chosen = dialog.selectedFiles().constFirst();
+    const int named = ImageFormatForPath(chosen);
+    const int format = named != 0 ? named : ImageFormatForFilter(dialog.selectedNameFilter());
+    const QString path = named != 0 ? chosen : ApplyImageExtension(chosen, format);
     if (QFileInfo::exists(path) &&
         QMessageBox::warning(
             owner, dialog.windowTitle(),

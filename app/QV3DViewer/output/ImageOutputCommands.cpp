@@ -7,6 +7,7 @@
 #include "app/QV3DViewer/view/CViewWindow.h"
 #include "app/QV3DViewer/frame/CommandIds.h"
 #include "app/QV3DViewer/output/ImageExport.h"
+#include "app/QV3DViewer/output/NothingToExport.h"
 #include "ui/CPath.h"
 #include "ui/PreferenceLimits.h"
 
@@ -22,6 +23,9 @@ QSize ClientSize(const CQV3DViewerView& view) {
 }
 
 void ExportImage(CQV3DViewerView& view) {
+    if (!HasImageToExport(view)) {
+        return;
+    }
     ImageExportRequest request;
     request.initialName = QString::fromStdString(CPath(view.GetDocument()->GetPathName()).GetFileTitle());
     request.askName = true;

@@ -76,6 +76,9 @@ void CQV3DViewerView::OnInitialUpdate() {
     // An empty note clears what the previous file said.
     frame->statusBar()->showMessage(QString::fromStdString(reader.SpacingNote()));
     if (reader.GetChannel(0) == nullptr) {
+        // Nothing is shown, so neither bar may offer the last file's channels or values.
+        frame->ChannelBar()->ResetChannels();
+        frame->ViewControls()->Detach();
         window->Repaint();
         return;
     }

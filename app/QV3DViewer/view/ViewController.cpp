@@ -67,7 +67,9 @@ bool ViewController::AttachWindow(QWindow* window) {
     state.Zoom = prefs.ZoomFactor;
     state.ShowLights = true;
     state.ShowColorbar = prefs.ShowColorbar;
-    state.Anaglyph = false;
+    // The working record's Anaglyph is what the control bar shows, from the store at start-up and
+    // from the bar afterwards; the view follows it, as it follows the projection.
+    state.Anaglyph = prefs.Anaglyph;
     state.BackColor = prefs.BackColor;
     state.LightColor = prefs.LightColor;
     state.OnscreenTextColor = prefs.OnscreenTextColor;
