@@ -190,7 +190,7 @@ int main(int argc, char** argv) {
     }
     setenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit().constData(), 1);
     CQV3DViewerApp app(argc, argv);
-    app.quietErrors = true;
+    app.showError = [](const QString&) {};
     if (!app.InitInstance(QString())) {
         return 1;
     }
