@@ -2,6 +2,8 @@
 // without a display. Windows and macOS always have their window system.
 #include "render/HeadlessPlatform.h"
 
+#include "CEglDisplay.h"
+
 #include <QByteArray>
 #include <QtGlobal>
 
@@ -78,4 +80,17 @@ std::string ForgetUnreachableDisplays() {
 void UseOffscreenPlatformWithoutDisplay() {
     if (!HasWindowSystem() && !Named("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+bool DrawWithoutAnyDisplay() {
+#if defined(_WIN32) || defined(__APPLE__)
+    return false;
+#else
+    if (Named("QT_QPA_PLATFORM") || !CEglDisplay::Instance().IsUsable())
+        return false;
+    qunsetenv("WAYLAND_DISPLAY");
+    qunsetenv("DISPLAY");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return true;
+#endif
 }

@@ -16,3 +16,8 @@ std::string ForgetUnreachableDisplays();
 // Call before the GUI application exists: without a display, and unless a platform was chosen
 // already, the application starts on Qt's "offscreen" platform (no windows are shown).
 void UseOffscreenPlatformWithoutDisplay();
+// Call before the GUI application exists, in a program that shows no window: unless a platform
+// was chosen already, and where EGL's surfaceless platform can draw, the displays named in the
+// environment are removed and the application starts on Qt's "offscreen" platform, so no display
+// server, gone, busy or refusing, can stop it. False when it changed nothing.
+bool DrawWithoutAnyDisplay();

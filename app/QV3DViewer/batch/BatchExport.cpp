@@ -201,11 +201,13 @@ int RunBatch(int& argc, char** argv, const BatchOptions& options) {
     case BatchOptions::run:
         break;
     }
-    // Servers and containers have no display, and ssh or tmux sessions may name one that is gone:
-    // the batch mode shows no window, so it starts there too, and its memory contexts draw
-    // through EGL.
-    ForgetUnreachableDisplays();
-    UseOffscreenPlatformWithoutDisplay();
+    // The batch mode shows no window, so it needs no display: servers and containers have none,
+    // ssh or tmux sessions may name one that is gone, and a busy one may refuse the connection
+    // after answering. Its memory contexts draw through EGL, where EGL can draw without one.
+    if (!DrawWithoutAnyDisplay()) {
+        ForgetUnreachableDisplays();
+        UseOffscreenPlatformWithoutDisplay();
+    }
     const QGuiApplication app(argc, argv);
     CQV3DViewerApp::SetStoreNames();
     CQV3DViewerApp::LoadPreferences();
