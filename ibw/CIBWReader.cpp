@@ -117,7 +117,8 @@ bool CIBWReader::OpenInstrumentImage(IBWStream& stream) {
     waveHeader = header;
     waveData = std::move(data);
     const auto* values = reinterpret_cast<const float*>(waveData.get());
-    CIBWChannel channel = ChannelGrid(header.nDim[0], header.nDim[1], header.sfA, header.sfB, &spacingNote);
+    CIBWChannel channel = ChannelGrid(header.nDim[0], header.nDim[1], {header.sfA[0], header.sfA[1]},
+                                      {header.sfB[0], header.sfB[1]}, &spacingNote);
     channel.xUnit = UnitText(header.dimUnits[0]);
     channel.yUnit = UnitText(header.dimUnits[1]);
     const std::vector<std::string>& names = note->dimLabels[2];

@@ -61,8 +61,8 @@ bool CIBWReader::OpenWave(IBWStream& stream, const IBWWaveInfo& info) {
     waveData = std::move(values);
     pointCount = info.points;
     const auto* floats = reinterpret_cast<const float*>(waveData.get());
-    CIBWChannel channel =
-        ChannelGrid(info.dims[0], info.dims[1], info.spacing.data(), info.start.data(), &spacingNote);
+    CIBWChannel channel = ChannelGrid(info.dims[0], info.dims[1], {info.spacing[0], info.spacing[1]},
+                                      {info.start[0], info.start[1]}, &spacingNote);
     channel.xUnit = info.dimUnits[0];
     channel.yUnit = info.dimUnits[1];
     channel.zUnit = info.dataUnits;

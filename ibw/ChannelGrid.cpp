@@ -27,8 +27,8 @@ std::string SpacingText(double value) {
 
 } // namespace
 
-CIBWChannel ChannelGrid(std::int32_t columns, std::int32_t rows, const double spacing[2],
-                        const double start[2], std::string* note) {
+CIBWChannel ChannelGrid(std::int32_t columns, std::int32_t rows, std::array<double, 2> spacing,
+                        std::array<double, 2> start, std::string* note) {
     const bool xDrawable = Drawable(spacing[0], columns);
     const bool yDrawable = Drawable(spacing[1], rows);
     CIBWChannel channel;

@@ -4,6 +4,7 @@
 
 #include "ibw/CIBWChannel.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -11,5 +12,6 @@
 // finite, or an extent too large or too small for a 32-bit float) is replaced by 1, so the channel
 // is drawn and exported over its element indices; `note` then says so in one line, and is empty
 // otherwise.
-CIBWChannel ChannelGrid(std::int32_t columns, std::int32_t rows, const double spacing[2],
-                        const double start[2], std::string* note);
+// The values are taken by value: the instrument's header is packed, its doubles unaligned.
+CIBWChannel ChannelGrid(std::int32_t columns, std::int32_t rows, std::array<double, 2> spacing,
+                        std::array<double, 2> start, std::string* note);
