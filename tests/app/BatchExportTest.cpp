@@ -49,9 +49,8 @@ protected:
         env.insert(QStringLiteral("XDG_CACHE_HOME"), dir.filePath(QStringLiteral("config")));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.filePath(QStringLiteral("runtime")));
         env.insert(QStringLiteral("MESA_SHADER_CACHE_DISABLE"), QStringLiteral("true"));
-        if (!env.contains(QStringLiteral("QT_QPA_PLATFORM"))) {
-            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        }
+        // The batch mode picks its own platform, as it does for a user.
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         process.setProcessEnvironment(env);
         if (fileSizeLimit > 0) {
             process.setChildProcessModifier([fileSizeLimit] {
