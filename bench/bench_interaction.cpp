@@ -9,6 +9,7 @@
 #include "app/QV3DViewer/view/CQV3DViewerView.h"
 #include "app/QV3DViewer/view/CViewWindow.h"
 #include "bench/BenchRow.h"
+#include "bench/FirstFrame.h"
 #include "render/RenderSurfaceFormat.h"
 #include "tools/ibwgen/IbwGen.h"
 
@@ -22,7 +23,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -60,34 +60,11 @@ QString WriteWave(const QTemporaryDir& dir, int side, int layers) {
     return path;
 }
 
-long long NowMicroseconds() {
-    return std::chrono::duration_cast<std::chrono::microseconds>(
-               std::chrono::system_clock::now().time_since_epoch())
-        .count();
-}
-
 // Milliseconds from the program's start to its first drawn frame; negative on failure.
 double FirstPicture(const QTemporaryDir& dir, const QString& file) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
-    env.insert(QStringLiteral("QV_REPORT_FIRST_FRAME"), QStringLiteral("1"));
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.setReadChannel(QProcess::StandardError);
-    const long long start = NowMicroseconds();
-    process.start(QStringLiteral(VISTREL_LIGHT), {file});
-    double result = -1;
-    while (result < 0 && process.waitForReadyRead(60000)) {
-        while (result < 0 && process.canReadLine()) {
-            const QByteArray line = process.readLine().trimmed();
-            if (line.startsWith("first-frame ")) {
-                result = static_cast<double>(line.mid(12).toLongLong() - start) / 1000.0;
-            }
-        }
-    }
-    process.kill();
-    process.waitForFinished();
-    return result;
+    return MillisecondsToFirstFrame(QStringLiteral(VISTREL_LIGHT), file, env);
 }
 
 double MedianFirstPicture(const QTemporaryDir& dir, const QString& file) {

@@ -1,6 +1,7 @@
 // Start-up of the viewer, timed on the program itself under the software renderer: process start
 // to the first drawn frame for the sample and for a 2048 x 2048 x 4 wave, and a batch export of
 // a 1600 x 1200 PNG of the sample. Each figure is the median of five runs.
+#include "bench/FirstFrame.h"
 #include "tools/ibwgen/IbwGen.h"
 
 #include <QCoreApplication>
@@ -17,42 +18,18 @@ namespace {
 
 constexpr int kRuns = 5;
 
-long long NowMicroseconds() {
-    return std::chrono::duration_cast<std::chrono::microseconds>(
-               std::chrono::system_clock::now().time_since_epoch())
-        .count();
-}
-
 QProcessEnvironment Environment(const QTemporaryDir& dir) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
     env.insert(QStringLiteral("LIBGL_ALWAYS_SOFTWARE"), QStringLiteral("1"));
-    env.insert(QStringLiteral("QV_REPORT_FIRST_FRAME"), QStringLiteral("1"));
     if (!env.contains(QStringLiteral("QT_QPA_PLATFORM"))) {
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     }
     return env;
 }
 
-// Milliseconds from the start of the process to its "first-frame" line; negative on failure.
 double FirstFrame(const QTemporaryDir& dir, const QString& file) {
-    QProcess process;
-    process.setProcessEnvironment(Environment(dir));
-    process.setReadChannel(QProcess::StandardError);
-    const long long start = NowMicroseconds();
-    process.start(QStringLiteral(VISTREL_LIGHT), {file});
-    double result = -1;
-    while (result < 0 && process.waitForReadyRead(60000)) {
-        while (result < 0 && process.canReadLine()) {
-            const QByteArray line = process.readLine().trimmed();
-            if (line.startsWith("first-frame ")) {
-                result = static_cast<double>(line.mid(12).toLongLong() - start) / 1000.0;
-            }
-        }
-    }
-    process.kill();
-    process.waitForFinished();
-    return result;
+    return MillisecondsToFirstFrame(QStringLiteral(VISTREL_LIGHT), file, Environment(dir));
 }
 
 // Milliseconds of one whole batch run; negative on failure.
