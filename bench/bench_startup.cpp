@@ -22,9 +22,6 @@ QProcessEnvironment Environment(const QTemporaryDir& dir) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
     env.insert(QStringLiteral("LIBGL_ALWAYS_SOFTWARE"), QStringLiteral("1"));
-    if (!env.contains(QStringLiteral("QT_QPA_PLATFORM"))) {
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    }
     return env;
 }
 
