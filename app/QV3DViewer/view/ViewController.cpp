@@ -547,10 +547,10 @@ bool ViewController::EndMotion() {
     if (movingMesh == nullptr) {
         return false;
     }
-    Facade().RemoveMeshFromScene(context, movingMesh);
-    Facade().AddMeshToScene(context, mainMesh);
+    // ReleaseMesh takes the moving mesh out of the scene.
     ReleaseMesh(movingOverlay);
     ReleaseMesh(movingMesh);
+    Facade().AddMeshToScene(context, mainMesh);
     return true;
 }
 
