@@ -10,8 +10,8 @@
 #include "app/QV3DViewer/view/CViewWindow.h"
 #include "bench/BenchRow.h"
 #include "bench/FirstFrame.h"
+#include "bench/SurfaceWave.h"
 #include "render/RenderSurfaceFormat.h"
-#include "tools/ibwgen/IbwGen.h"
 
 #include <QElapsedTimer>
 #include <QMouseEvent>
@@ -39,26 +39,6 @@ struct Wave {
     std::string label;
     QString path;
 };
-
-// Four channels of side x side, gentle waves so the surface is not flat.
-QString WriteWave(const QTemporaryDir& dir, int side, int layers) {
-    ibwgen::WaveSpec waveSpec;
-    waveSpec.dims = {side, side, layers, 0};
-    waveSpec.spacing = {1e-8, 1e-8, 1, 1};
-    waveSpec.dimUnits = {"m", "m", "", ""};
-    const std::vector<std::string> names = {"HeightRetrace", "AmplitudeRetrace", "PhaseRetrace",
-                                            "ZSensorRetrace"};
-    waveSpec.dimLabels[2].assign(names.begin(), names.begin() + layers);
-    waveSpec.values.resize(static_cast<std::size_t>(side) * side * layers);
-    for (std::size_t i = 0; i < waveSpec.values.size(); ++i) {
-        const double x = static_cast<double>(i % side) * 2048.0 / side;
-        const double y = static_cast<double>((i / side) % side) * 2048.0 / side;
-        waveSpec.values[i] = static_cast<float>(1e-8 * (std::sin(x * 0.01) + std::cos(y * 0.013)));
-    }
-    const QString path = dir.filePath(QStringLiteral("wave%1x%2.ibw").arg(side).arg(layers));
-    ibwgen::WriteWaveFile(path.toStdString(), waveSpec);
-    return path;
-}
 
 // Milliseconds from the program's start to its first drawn frame; negative on failure.
 double FirstPicture(const QTemporaryDir& dir, const QString& file) {
@@ -173,9 +153,9 @@ int main(int argc, char** argv) {
     }
     const std::vector<Wave> waves = {
         {"sample 512 x 512 x 4", QStringLiteral(QV_SAMPLE_FILE)},
-        {"1024 x 1024", WriteWave(dir, 1024, 1)},
-        {"2048 x 2048 x 4", WriteWave(dir, 2048, 4)},
-        {"4096 x 4096 x 4", WriteWave(dir, 4096, 4)},
+        {"1024 x 1024", WriteSurfaceWave(dir, 1024, 1)},
+        {"2048 x 2048 x 4", WriteSurfaceWave(dir, 2048, 4)},
+        {"4096 x 4096 x 4", WriteSurfaceWave(dir, 4096, 4)},
     };
     std::printf("interaction in a %dx%d view, software renderer, %d ms drags\n",
                 app.View()->Window()->width(), app.View()->Window()->height(), kDragMs);

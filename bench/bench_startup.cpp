@@ -2,7 +2,7 @@
 // to the first drawn frame for the sample and for a 2048 x 2048 x 4 wave, and a batch export of
 // a 1600 x 1200 PNG of the sample. Each figure is the median of five runs.
 #include "bench/FirstFrame.h"
-#include "tools/ibwgen/IbwGen.h"
+#include "bench/SurfaceWave.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -59,26 +58,6 @@ void Report(const char* what, double (*run)(const QTemporaryDir&, const QString&
                 times.front(), times.back());
 }
 
-// Four channels of 2048 x 2048, gentle waves so the surface is not flat.
-QString WriteLargeWave(const QTemporaryDir& dir) {
-    constexpr int side = 2048;
-    constexpr int layers = 4;
-    ibwgen::WaveSpec waveSpec;
-    waveSpec.dims = {side, side, layers, 0};
-    waveSpec.spacing = {1e-8, 1e-8, 1, 1};
-    waveSpec.dimUnits = {"m", "m", "", ""};
-    waveSpec.dimLabels[2] = {"HeightRetrace", "AmplitudeRetrace", "PhaseRetrace", "ZSensorRetrace"};
-    waveSpec.values.resize(static_cast<std::size_t>(side) * side * layers);
-    for (std::size_t i = 0; i < waveSpec.values.size(); ++i) {
-        const double x = static_cast<double>(i % side);
-        const double y = static_cast<double>((i / side) % side);
-        waveSpec.values[i] = static_cast<float>(1e-8 * (std::sin(x * 0.01) + std::cos(y * 0.013)));
-    }
-    const QString path = dir.filePath(QStringLiteral("large.ibw"));
-    ibwgen::WriteWaveFile(path.toStdString(), waveSpec);
-    return path;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -88,7 +67,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const QString sample = QStringLiteral(QV_SAMPLE_FILE);
-    const QString large = WriteLargeWave(dir);
+    const QString large = WriteSurfaceWave(dir, 2048, 4);
     std::printf("vistrel-light start-up, software renderer, %d runs each\n", kRuns);
     Report("start to first frame, sample (512 x 512 x 4)", FirstFrame, dir, sample);
     Report("start to first frame, 2048 x 2048 x 4", FirstFrame, dir, large);
