@@ -15,7 +15,6 @@
 #include <QAction>
 #include <QImage>
 #include <QScreen>
-#include <QStatusBar>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -129,11 +128,11 @@ TEST_F(View, UndrawableSpacingIsDrawnAsOneAndTold) {
     apptest::OpenInViewer(odd.path());
     EXPECT_EQ(Controller().GetCurrentChannel()->xExtent, 63.0);
     EXPECT_EQ(
-        App().MainFrame()->statusBar()->currentMessage(),
+        App().MainFrame()->StatusNote(),
         QStringLiteral("The surface cannot be drawn with the x spacing (0); it is drawn and exported with a "
                        "spacing of 1."));
     apptest::OpenInViewer(file->path());
-    EXPECT_EQ(App().MainFrame()->statusBar()->currentMessage(), QString());
+    EXPECT_EQ(App().MainFrame()->StatusNote(), QString());
 }
 
 TEST_F(View, ChannelAndColourTableListsSwitchTheSurface) {

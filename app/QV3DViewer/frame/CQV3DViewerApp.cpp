@@ -160,6 +160,15 @@ void CQV3DViewerApp::OnFileOpen() {
 void CQV3DViewerApp::AfterOpen() {
     frame->setWindowTitle(QString::fromStdString(document->GetTitle()) + QStringLiteral(" - ") +
                           QString::fromLatin1(kAppTitle));
-    frame->SetStatusNote(QString::fromStdString(document->GetReader().PrecisionNote()));
+    // What the reader had to change to show the file (precision, spacing) stays in the status bar,
+    // past menu prompts, until the next open; an empty note clears the last file's.
+    const CIBWReader& reader = document->GetReader();
+    QStringList notes;
+    for (const std::string& note : {reader.PrecisionNote(), reader.SpacingNote()}) {
+        if (!note.empty()) {
+            notes << QString::fromStdString(note);
+        }
+    }
+    frame->SetStatusNote(notes.join(QLatin1Char(' ')));
     view->OnInitialUpdate();
 }

@@ -9,7 +9,6 @@
 #include "base/Windows1252.h"
 
 #include <QMouseEvent>
-#include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -73,8 +72,6 @@ void CQV3DViewerView::OnInitialUpdate() {
     controller.AttachWindow(window);
     ViewController::RegisterColourTables();
     CIBWReader& reader = document->GetReader();
-    // An empty note clears what the previous file said.
-    frame->statusBar()->showMessage(QString::fromStdString(reader.SpacingNote()));
     if (reader.GetChannel(0) == nullptr) {
         // Nothing is shown, so neither bar may offer the last file's channels or values.
         frame->ChannelBar()->ResetChannels();
